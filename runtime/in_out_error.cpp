@@ -1,0 +1,45 @@
+#include "runtime/in_out_error.h"
+
+#include <cerrno>
+
+namespace orvanel {
+
+EInOutError::EInOutError(int code) : std::runtime_error(InOutErrorText(code)), code_(code) {}
+
+std::string InOutErrorText(int code) {
+  switch (code) {
+    case 2: return "File not found";
+    case 3: return "Invalid filename";
+    case 4: return "Too many open files";
+    case 5: return "File access denied";
+    case 100: return "Read beyond end of file";
+    case 101: return "Disk full";
+    case 106: return "Invalid numeric input";
+    default: return "I/O error " + std::to_string(code);
+  }
+}
+
+int InOutCodeFromErrno(int errno_value) {
+  switch (errno_value) {
+    case ENOENT:
+    case ENOTDIR:
+    case ENAMETOOLONG:
+      return 3;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+    case EISDIR:
+    case ETXTBSY:
+      return 5;
+    case EMFILE:
+    case ENFILE:
+      return 4;
+    case ENOSPC:
+    case EDQUOT:
+      return 112;
+    default:
+      return errno_value;
+  }
+}
+
+}  // namespace orvanel

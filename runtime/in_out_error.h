@@ -1,0 +1,25 @@
+// The I/O error that raw file output raises: a numeric code and its text.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace orvanel {
+
+class EInOutError : public std::runtime_error {
+ public:
+  explicit EInOutError(int code);
+  int ErrorCode() const { return code_; }
+
+ private:
+  int code_;
+};
+
+// The text shown for an I/O error code.
+std::string InOutErrorText(int code);
+
+// The I/O error code under which a POSIX errno value is reported, chosen so
+// that the texts above describe what went wrong.
+int InOutCodeFromErrno(int errno_value);
+
+}  // namespace orvanel
