@@ -1,0 +1,25 @@
+#include "runtime/application.h"
+
+#include "runtime/application_title.h"
+#include "runtime/error_text.h"
+#include "runtime/message_dialog.h"
+
+namespace orvanel {
+
+TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+
+void TApplication::HandleException(const std::exception& error) {
+  MessageDlg(ErrorDisplayText(error.what()), MsgDlgType::Error,
+             ApplicationTitle(QCoreApplication::applicationFilePath()));
+}
+
+bool TApplication::notify(QObject* receiver, QEvent* event) {
+  try {
+    return QApplication::notify(receiver, event);
+  } catch (const std::exception& error) {
+    HandleException(error);
+    return true;
+  }
+}
+
+}  // namespace orvanel

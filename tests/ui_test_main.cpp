@@ -1,0 +1,12 @@
+// The widget tests run inside one application object, on the offscreen
+// platform unless a display is asked for.
+#include <gtest/gtest.h>
+
+#include "runtime/application.h"
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  orvanel::TApplication application(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
