@@ -1,0 +1,10 @@
+// Orvanel: one window that writes banks of random JD-800 patches.
+#include "runtime/application.h"
+#include "ui/rand1.h"
+
+int main(int argc, char** argv) {
+  orvanel::TApplication application(argc, argv);
+  orvanel::TForm1 form;
+  form.show();
+  return orvanel::TApplication::exec();
+}

@@ -1,0 +1,369 @@
+#include <gtest/gtest.h>
+
+#include <QCloseEvent>
+#include <QtEndian>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "bank/home_page.h"
+#include "bank/sysex_writer.h"
+#include "modal_answers.h"
+#include "qt_printers.h"
+#include "runtime/shell.h"
+#include "ui/centring.h"
+#include "ui/rand1.h"
+
+namespace orvanel {
+namespace {
+
+using testing::ModalAnswers;
+
+TEST(CentredOrigin, FollowsTheIntegerFormulaAndNeverLeavesTheScreen) {
+  struct Case {
+    int screen_width, screen_height;
+    WindowOrigin origin;
+  };
+  for (const Case c : {Case{1024, 768, {362, 284}}, Case{1920, 1080, {810, 440}}, Case{301, 201, {0, 0}},
+                       Case{250, 150, {0, 0}}, Case{299, 800, {0, 300}}}) {
+    EXPECT_EQ(CentredOrigin(c.screen_width, c.screen_height, 300, 200), c.origin)
+        << c.screen_width << "x" << c.screen_height;
+  }
+}
+
+class MainWindow : public ::testing::Test {
+ protected:
+  MainWindow() {
+    form.show();
+    form.activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
+  }
+
+  TForm1 form;
+};
+
+TEST_F(MainWindow, IsOneFramelessFixedWindowWithItsControlsInPlace) {
+  EXPECT_EQ(Form1, &form);
+  EXPECT_EQ(form.windowTitle(), "Orvanel");
+  EXPECT_TRUE(form.windowFlags() & Qt::FramelessWindowHint);
+  EXPECT_EQ(form.minimumSize(), QSize(300, 200));
+  EXPECT_EQ(form.maximumSize(), QSize(300, 200));
+  EXPECT_EQ(form.font().family(), "MS Sans Serif");
+  EXPECT_EQ(form.font().pixelSize(), 11);
+
+  // The label takes the size of its text in whatever face stands in for
+  // MS Sans Serif (83 x 13 in that face itself), centred like the original.
+  const QSize label_size = form.Label1->sizeHint();
+  struct Case {
+    QWidget* control;
+    QRect geometry;
+    QString text;
+    Qt::CursorShape cursor;
+  };
+  const Case cases[] = {
+      {form.Image1, {0, 0, 300, 200}, {}, Qt::ArrowCursor},
+      {form.Label1, {(300 - label_size.width()) / 2, 164, label_size.width(), label_size.height()},
+       "v1.50 (08-Oct-03)", Qt::ArrowCursor},
+      {form.Image2, {64, 80, 169, 25}, {}, Qt::PointingHandCursor},
+      {form.Button1, {28, 123, 145, 25}, "&Generate a random bank", Qt::ArrowCursor},
+      {form.Button2, {198, 123, 75, 25}, "&Quit", Qt::ArrowCursor},
+  };
+  const QObjectList stacking = form.children();
+  qsizetype below = -1;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.control->metaObject()->className());
+    EXPECT_EQ(c.control->geometry(), c.geometry);
+    EXPECT_EQ(c.control->cursor().shape(), c.cursor);
+    if (auto* label = qobject_cast<QLabel*>(c.control)) {
+      EXPECT_EQ(label->text(), c.text);
+    }
+    if (auto* button = qobject_cast<QPushButton*>(c.control)) {
+      EXPECT_EQ(button->text(), c.text);
+    }
+    // Children are stacked in creation order: each lies above the one before.
+    EXPECT_GT(stacking.indexOf(c.control), below);
+    below = stacking.indexOf(c.control);
+  }
+  EXPECT_FALSE(form.Label1->autoFillBackground());
+  EXPECT_EQ(form.Label1->palette().color(QPalette::WindowText), QColor(Qt::black));
+  EXPECT_EQ(form.Button1->nextInFocusChain(), form.Button2);
+  EXPECT_EQ(QApplication::focusWidget(), form.Button1);
+  EXPECT_TRUE(form.Button1->isDefault());
+}
+
+TEST_F(MainWindow, BackgroundIsThe555PictureWithItsPanelFrameAndText) {
+  QFile file(":/ui/background.bmp");
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QByteArray bmp = file.readAll();
+  const auto u32 = [&](int at) { return qFromLittleEndian<quint32>(bmp.constData() + at); };
+  const auto u16 = [&](int at) { return qFromLittleEndian<quint16>(bmp.constData() + at); };
+  EXPECT_EQ(u32(18), 300U);
+  EXPECT_EQ(u32(22), 200U);
+  EXPECT_EQ(u16(28), 16);  // bits per pixel
+  EXPECT_EQ(u32(30), 3U);  // bit fields
+  EXPECT_EQ(u32(54), 0x7C00U);
+  EXPECT_EQ(u32(58), 0x03E0U);
+  EXPECT_EQ(u32(62), 0x001FU);
+  for (quint32 at = u32(10); at < quint32(bmp.size()); at += 2) ASSERT_EQ(u16(int(at)) & 0x8000, 0) << at;
+
+  const QImage& picture = form.Image1->Picture();
+  ASSERT_EQ(picture.size(), QSize(300, 200));
+  struct Case {
+    const char* where;
+    QPoint at;
+    QColor colour;
+  };
+  const Case cases[] = {
+      {"panel, upper left", {14, 14}, {228, 161, 16}},   {"panel, middle", {150, 114}, {211, 150, 16}},
+      {"panel, lower right", {285, 185}, {183, 126, 13}}, {"frame, top", {150, 3}, {214, 198, 180}},
+      {"frame, left", {3, 100}, {135, 93, 43}},           {"frame, right", {296, 100}, {139, 104, 57}},
+      {"frame, bottom", {150, 196}, {146, 108, 64}},      {"under the buttons", {100, 135}, {211, 150, 16}},
+  };
+  for (const Case& c : cases) {
+    const QColor seen = picture.pixelColor(c.at);
+    EXPECT_NEAR(seen.red(), c.colour.red(), 12) << c.where;
+    EXPECT_NEAR(seen.green(), c.colour.green(), 12) << c.where;
+    EXPECT_NEAR(seen.blue(), c.colour.blue(), 12) << c.where;
+  }
+
+  // White text only on the three lines, the link underlined on row 99 inside Image2.
+  const auto white_in_row = [&](int row, int from = 0, int to = 299) {
+    int count = 0;
+    for (int x = from; x <= to; ++x) count += picture.pixelColor(x, row).lightness() > 240 ? 1 : 0;
+    return count;
+  };
+  for (int row = 0; row < 200; ++row) {
+    const bool on_a_line = (row >= 26 && row <= 37) || (row >= 66 && row <= 80) || (row >= 86 && row <= 100);
+    if (!on_a_line) {
+      EXPECT_EQ(white_in_row(row), 0) << "row " << row;
+    }
+  }
+  EXPECT_GT(white_in_row(31), 10);
+  EXPECT_GT(white_in_row(72), 20);
+  EXPECT_GT(white_in_row(99, 71, 224), 140);
+  EXPECT_EQ(white_in_row(99, 0, 63) + white_in_row(99, 233, 299), 0);
+}
+
+// The handlers' own effects are replaced by counters, so that every key's
+// press is seen without a dialog or a closing window.
+class Keyboard : public MainWindow {
+ protected:
+  Keyboard() {
+    QObject::disconnect(form.Button1, &QPushButton::clicked, &form, nullptr);
+    QObject::disconnect(form.Button2, &QPushButton::clicked, &form, nullptr);
+    QObject::connect(form.Button1, &QPushButton::clicked, [this] { ++generate; });
+    QObject::connect(form.Button2, &QPushButton::clicked, [this] { ++quit; });
+  }
+  int generate = 0;
+  int quit = 0;
+};
+
+TEST_F(Keyboard, EveryKeyDoesWhatItsRowSays) {
+  struct Case {
+    const char* name;
+    bool from_quit;  // focus on Button2 before the key, else on Button1
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    int generate, quit;
+    bool focus_on_quit_after;
+  };
+  const Case cases[] = {
+      {"Tab", false, Qt::Key_Tab, {}, 0, 0, true},
+      {"Tab wraps", true, Qt::Key_Tab, {}, 0, 0, false},
+      {"Shift+Tab", false, Qt::Key_Backtab, Qt::ShiftModifier, 0, 0, true},
+      {"Right", false, Qt::Key_Right, {}, 0, 0, true},
+      {"Down wraps", true, Qt::Key_Down, {}, 0, 0, false},
+      {"Left", true, Qt::Key_Left, {}, 0, 0, false},
+      {"Up wraps", false, Qt::Key_Up, {}, 0, 0, true},
+      {"Enter on Generate", false, Qt::Key_Return, {}, 1, 0, false},
+      {"Enter on Quit", true, Qt::Key_Return, {}, 0, 1, true},
+      {"keypad Enter", false, Qt::Key_Enter, Qt::KeypadModifier, 1, 0, false},
+      {"Shift+Enter", false, Qt::Key_Return, Qt::ShiftModifier, 0, 0, false},
+      {"Ctrl+Enter", true, Qt::Key_Return, Qt::ControlModifier, 0, 0, true},
+      {"Alt+Enter", false, Qt::Key_Return, Qt::AltModifier, 0, 0, false},
+      {"Space on Generate", false, Qt::Key_Space, {}, 1, 0, false},
+      {"Space on Quit", true, Qt::Key_Space, {}, 0, 1, true},
+      {"g", true, Qt::Key_G, {}, 1, 0, true},
+      {"G", false, Qt::Key_G, Qt::ShiftModifier, 1, 0, false},
+      {"Alt+G", true, Qt::Key_G, Qt::AltModifier, 1, 0, true},
+      {"q", false, Qt::Key_Q, {}, 0, 1, false},
+      {"Q", true, Qt::Key_Q, Qt::ShiftModifier, 0, 1, true},
+      {"Alt+Q", false, Qt::Key_Q, Qt::AltModifier, 0, 1, false},
+      {"Escape on Generate", false, Qt::Key_Escape, {}, 0, 0, false},
+      {"Escape on Quit", true, Qt::Key_Escape, {}, 0, 0, true},
+      {"another letter", false, Qt::Key_X, {}, 0, 0, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    generate = quit = 0;
+    QPushButton* start = c.from_quit ? form.Button2 : form.Button1;
+    start->setFocus(Qt::TabFocusReason);
+    ASSERT_EQ(QApplication::focusWidget(), start);
+    QTest::keyClick(start, c.key, c.modifiers);
+    EXPECT_EQ(generate, c.generate);
+    EXPECT_EQ(quit, c.quit);
+    QPushButton* focused = c.focus_on_quit_after ? form.Button2 : form.Button1;
+    EXPECT_EQ(QApplication::focusWidget(), focused);
+    EXPECT_TRUE(focused->isDefault());
+    EXPECT_FALSE((focused == form.Button1 ? form.Button2 : form.Button1)->isDefault());
+  }
+}
+
+int opened = 0;
+void CountOpen(std::string_view address) {
+  EXPECT_EQ(address, HomePageAddress);
+  ++opened;
+}
+
+class Mouse : public MainWindow {
+ protected:
+  Mouse() {
+    SetWebAddressOpener(CountOpen);
+    opened = 0;
+  }
+  ~Mouse() override { SetWebAddressOpener(nullptr); }
+
+  // Press and release as the window delivers them: both to the control under
+  // the press, which keeps the mouse until the release.
+  void PressAndRelease(QPoint press, QPoint release) {
+    QWidget* target = form.childAt(press);
+    QTest::mousePress(target, Qt::LeftButton, {}, target->mapFrom(&form, press));
+    QTest::mouseRelease(target, Qt::LeftButton, {}, target->mapFrom(&form, release));
+  }
+};
+
+TEST_F(Mouse, OnlyAClickInsideTheLinkOpensTheHomePageOnce) {
+  struct Case {
+    const char* name;
+    QPoint press, release;
+    int opened;
+  };
+  const Case cases[] = {
+      {"click on the text", {150, 92}, {150, 92}, 1},
+      {"click inside the area, off the text", {66, 82}, {66, 82}, 1},
+      {"left of the area", {63, 90}, {63, 90}, 0},
+      {"below the area", {150, 105}, {150, 105}, 0},
+      {"press inside, release outside", {150, 92}, {150, 120}, 0},
+      {"press outside, release inside", {150, 60}, {150, 92}, 0},
+      {"on the version label", {120, 170}, {120, 170}, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    opened = 0;
+    form.Button2->setFocus();
+    PressAndRelease(c.press, c.release);
+    EXPECT_EQ(opened, c.opened);
+    EXPECT_EQ(QApplication::focusWidget(), form.Button2);  // no focus moves
+  }
+}
+
+// Platforms differ in whether the second press of a double click also comes
+// as a plain press; either way the address opens once.
+TEST_F(Mouse, ADoubleClickOpensTheHomePageOnce) {
+  const QEvent::Type press = QEvent::MouseButtonPress;
+  const QEvent::Type release = QEvent::MouseButtonRelease;
+  const QEvent::Type double_click = QEvent::MouseButtonDblClick;
+  const std::vector<QEvent::Type> sequences[] = {
+      {press, release, double_click, release},
+      {press, release, press, double_click, release},
+  };
+  quint64 time = 1000000;
+  for (const auto& sequence : sequences) {
+    opened = 0;
+    for (QEvent::Type type : sequence) {
+      const QPointF at(80, 12);
+      QMouseEvent event(type, at, form.Image2->mapToGlobal(at), Qt::LeftButton,
+                        type == release ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+      event.setTimestamp(time += 40);
+      QApplication::sendEvent(form.Image2, &event);
+    }
+    EXPECT_EQ(opened, 1);
+    time += 10000;
+  }
+}
+
+TEST(MainWindowLifetime, QuitAndClosingEndTheLoopWithExitCode0) {
+  struct Case {
+    const char* name;
+    std::function<void(TForm1&)> end;
+  };
+  const Case cases[] = {
+      {"q", [](TForm1& form) { QTest::keyClick(form.Button1, Qt::Key_Q); }},
+      {"Quit clicked", [](TForm1& form) { QTest::mouseClick(form.Button2, Qt::LeftButton); }},
+      {"closed by the desktop", [](TForm1& form) {
+         QCloseEvent close;
+         QCoreApplication::sendEvent(form.windowHandle(), &close);
+       }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TForm1 form;
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    QTimer::singleShot(0, &form, [&] { c.end(form); });
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_FALSE(form.isVisible());
+  }
+}
+
+// The whole command through the window: an error box, then the window still
+// works, the dialog offers the last path, and an existing file needs consent.
+TEST_F(MainWindow, GenerateRecoversFromAnErrorAndReplacesOnlyWithConsent) {
+  QTemporaryDir folder;
+  const QString missing = folder.filePath("missing/bank.syx");
+  const QString good = folder.filePath("bank.syx");
+  ModalAnswers answers;
+  const auto save_as = [&](QString path, QString offered) {
+    answers.Then([path, offered](QWidget* modal) {
+      auto* dialog = qobject_cast<QFileDialog*>(modal);
+      ASSERT_NE(dialog, nullptr);
+      EXPECT_EQ(dialog->windowTitle(), "Save JD800 Sysex Bank ...");
+      if (!offered.isEmpty()) {
+        EXPECT_EQ(dialog->selectedFiles().value(0), offered);
+      }
+      dialog->selectFile(path);
+      testing::AcceptLater(dialog);
+    });
+  };
+  const auto box = [&](QString caption, QString text, QMessageBox::StandardButton press) {
+    answers.Then([=](QWidget* modal) {
+      auto* message = qobject_cast<QMessageBox*>(modal);
+      ASSERT_NE(message, nullptr);
+      if (!caption.isEmpty()) {
+        EXPECT_EQ(message->windowTitle(), caption);
+        EXPECT_EQ(message->text(), text);
+      }
+      QTimer::singleShot(0, message->button(press), &QAbstractButton::click);
+    });
+  };
+
+  save_as(missing, {});
+  box("ui_tests", "Invalid filename.", QMessageBox::Ok);
+  QTest::keyClick(form.Button1, Qt::Key_G);
+  EXPECT_FALSE(QFileInfo::exists(missing));
+
+  save_as(good, missing);
+  box("Information", "Bank has been generated and saved!", QMessageBox::Ok);
+  QTest::keyClick(form.Button1, Qt::Key_Return);
+  const QByteArray first = [&] {
+    QFile file(good);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+  }();
+  EXPECT_EQ(first.size(), qsizetype(SysexFileSize));
+
+  save_as(good, good);
+  box({}, {}, QMessageBox::Yes);  // the overwrite question
+  box("Information", "Bank has been generated and saved!", QMessageBox::Ok);
+  QTest::mouseClick(form.Button1, Qt::LeftButton);
+  QFile second(good);
+  ASSERT_TRUE(second.open(QIODevice::ReadOnly));
+  const QByteArray replaced = second.readAll();
+  EXPECT_EQ(replaced.size(), qsizetype(SysexFileSize));
+  EXPECT_NE(replaced, first);  // drawn anew after a fresh seed
+  EXPECT_TRUE(answers.AllAnswered());
+  EXPECT_TRUE(form.isVisible());
+}
+
+}  // namespace
+}  // namespace orvanel
