@@ -134,8 +134,7 @@ TEST_F(SaveDialogTest, OffersItsSettingsAndKeepsTheConfirmedPath) {
     EXPECT_FALSE(file_dialog->testOption(QFileDialog::DontConfirmOverwrite));
     EXPECT_TRUE(file_dialog->isSizeGripEnabled());
     EXPECT_TRUE(file_dialog->isModal());
-    file_dialog->selectFile(folder.filePath("first"));  // no extension typed
-    testing::AcceptLater(file_dialog);
+    testing::TypePathAndAccept(file_dialog, folder.filePath("first"));  // no extension typed
   });
   ASSERT_TRUE(dialog.Execute());
   EXPECT_EQ(dialog.FileName, folder.filePath("first.syx"));
@@ -161,8 +160,7 @@ TEST_F(SaveDialogTest, AsksBeforeReplacingAFile) {
     answers.Then([&](QWidget* modal) {
       auto* file_dialog = qobject_cast<QFileDialog*>(modal);
       ASSERT_NE(file_dialog, nullptr);
-      file_dialog->selectFile(folder.filePath("old.syx"));
-      testing::AcceptLater(file_dialog);
+      testing::TypePathAndAccept(file_dialog, folder.filePath("old.syx"));
     });
     answers.Then([&, answer = answer](QWidget* modal) {
       auto* question = qobject_cast<QMessageBox*>(modal);

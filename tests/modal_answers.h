@@ -9,6 +9,8 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QList>
 #include <QPointer>
 #include <QTimer>
@@ -19,6 +21,12 @@ namespace orvanel::testing {
 // Closes a dialog from the event loop, after the answer has returned.
 inline void AcceptLater(QDialog* dialog) {
   QTimer::singleShot(0, dialog, [dialog] { dialog->accept(); });
+}
+
+// Types a path into a file dialog's name box, as a user would, and accepts it.
+inline void TypePathAndAccept(QFileDialog* dialog, const QString& path) {
+  dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(path);
+  AcceptLater(dialog);
 }
 
 class ModalAnswers {
