@@ -170,6 +170,36 @@ static_assert(detail::CountBytes(CommonBlockRules, RuleKind::Drawn) == 58);
 static_assert(detail::CountBytes(ToneBlockRules, RuleKind::Fixed) == 6);
 static_assert(detail::CountBytes(ToneBlockRules, RuleKind::Drawn) == 66);
 
+// A table split by kind, for a fill loop without a branch: the bytes of one
+// kind with their values, by ascending offset.
+struct ByteValue {
+  std::uint8_t offset;
+  std::uint8_t value;
+};
+
+template <std::size_t Count>
+constexpr std::array<ByteValue, Count> BytesOfKind(std::span<const ByteRule> rules, RuleKind kind) {
+  std::array<ByteValue, Count> bytes{};
+  std::size_t next = 0;
+  for (const ByteRule& row : rules) {
+    if (row.kind != kind) continue;
+    for (unsigned offset = row.first; offset <= row.last; ++offset) {
+      bytes[next++] = {static_cast<std::uint8_t>(offset), row.value};
+    }
+  }
+  return bytes;
+}
+
+#define ORVANEL_BYTES_OF_KIND(rules, kind) \
+  BytesOfKind<detail::CountBytes(rules, kind)>(rules, kind)
+
+inline constexpr auto CommonFixedBytes = ORVANEL_BYTES_OF_KIND(CommonBlockRules, RuleKind::Fixed);
+inline constexpr auto CommonDrawnBytes = ORVANEL_BYTES_OF_KIND(CommonBlockRules, RuleKind::Drawn);
+inline constexpr auto ToneFixedBytes = ORVANEL_BYTES_OF_KIND(ToneBlockRules, RuleKind::Fixed);
+inline constexpr auto ToneDrawnBytes = ORVANEL_BYTES_OF_KIND(ToneBlockRules, RuleKind::Drawn);
+
+#undef ORVANEL_BYTES_OF_KIND
+
 inline constexpr std::size_t DrawsPerPatch =
     detail::CountBytes(CommonBlockRules, RuleKind::Drawn) +
     ToneBlockCount * detail::CountBytes(ToneBlockRules, RuleKind::Drawn);
