@@ -1,0 +1,77 @@
+// The bank core's costs: filling a bank, writing it, and the floor that the
+// writer cannot beat, the same 288 write calls of bytes made ready beforehand.
+#include <benchmark/benchmark.h>
+
+#include <array>
+#include <cstdlib>
+#include <fcntl.h>
+#include <filesystem>
+#include <unistd.h>
+#include <vector>
+
+#include "bank/generate_command.h"
+#include "bank/sysex_writer.h"
+#include "runtime/random.h"
+
+namespace orvanel {
+namespace {
+
+std::string TempPath() {
+  static const std::filesystem::path folder = [] {
+    std::string pattern = (std::filesystem::temp_directory_path() / "orvanel-bench-XXXXXX").string();
+    std::filesystem::path made = mkdtemp(pattern.data());
+    std::atexit([] { std::filesystem::remove_all(folder); });
+    return made;
+  }();
+  return (folder / "bank.syx").string();
+}
+
+Bank SampleBank() {
+  Bank bank{};
+  RandSeed(1);
+  GenerateBank(bank);
+  return bank;
+}
+
+void BM_GenerateBank(benchmark::State& state) {
+  Bank bank{};
+  RandSeed(1);
+  for (auto _ : state) {
+    GenerateBank(bank);
+    benchmark::DoNotOptimize(bank.data());
+    benchmark::ClobberMemory();
+  }
+}
+BENCHMARK(BM_GenerateBank)->Unit(benchmark::kMicrosecond);
+
+void BM_WriteBank(benchmark::State& state) {
+  const Bank bank = SampleBank();
+  const std::string path = TempPath();
+  for (auto _ : state) WriteBank(path, bank);
+}
+BENCHMARK(BM_WriteBank)->Unit(benchmark::kMicrosecond);
+
+void BM_WriteFloor(benchmark::State& state) {
+  const std::string path = TempPath();
+  WriteBank(path, SampleBank());
+  std::vector<char> file(SysexFileSize);
+  const int in = open(path.c_str(), O_RDONLY);
+  if (read(in, file.data(), file.size()) != static_cast<ssize_t>(file.size())) state.SkipWithError("read");
+  close(in);
+  for (auto _ : state) {
+    const int fd = open(path.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    for (std::size_t block = 0; block < SysexBlockCount; ++block) {
+      const char* b = file.data() + block * SysexBlockSize;
+      benchmark::DoNotOptimize(write(fd, b, 8));
+      benchmark::DoNotOptimize(write(fd, b + 8, SysexDataSize));
+      benchmark::DoNotOptimize(write(fd, b + 8 + SysexDataSize, 2));
+    }
+    close(fd);
+  }
+}
+BENCHMARK(BM_WriteFloor)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace orvanel
+
+BENCHMARK_MAIN();
