@@ -6,6 +6,7 @@
 
 #include "bank/generate_command.h"
 #include "bank/home_page.h"
+#include "bank/version.h"
 #include "runtime/application.h"
 #include "runtime/message_dialog.h"
 #include "runtime/shell.h"
@@ -48,7 +49,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWind
 
   // Sized to its text and centred on the window's middle: 108, 164, 83 x 13
   // in the face the layout was drawn for, still centred in a substitute.
-  Label1 = new QLabel(QStringLiteral("v1.50 (08-Oct-03)"), this);
+  Label1 = new QLabel(QString::fromLatin1(VersionText.data(), qsizetype(VersionText.size())), this);
   Label1->adjustSize();
   Label1->move((FormWidth - Label1->width()) / 2, 164);
   QPalette label_palette = Label1->palette();

@@ -1,0 +1,111 @@
+// orvanel-bank check [--rules] FILE...
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <iostream>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+#include "app/bank_tool.h"
+#include "bank/sysex_check.h"
+
+namespace orvanel {
+namespace {
+
+constexpr std::size_t MaxListedRanges = 16;
+
+// Reads the file in pieces into `check`; false, with errno set, when it
+// cannot be read.
+bool ReadInto(const std::string& path, SysexCheck& check) {
+  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return false;
+  std::array<std::uint8_t, 65536> buffer;
+  bool read_all = true;
+  while (check.WantsMore()) {
+    const ssize_t got = read(fd, buffer.data(), buffer.size());
+    if (got < 0 && errno == EINTR) continue;
+    if (got <= 0) {
+      read_all = got == 0;
+      break;
+    }
+    check.Feed({buffer.data(), static_cast<std::size_t>(got)});
+  }
+  const int saved = errno;
+  close(fd);
+  errno = saved;
+  return read_all;
+}
+
+void Report(const std::string& path, const SysexCheck& check) {
+  std::cout << path << ": " << check.Dt1Messages() << " JD-800 DT1 message"
+            << (check.Dt1Messages() == 1 ? "" : "s");
+  if (!check.DeviceIds().empty()) {
+    std::cout << ", device ID";
+    for (std::uint8_t id : check.DeviceIds()) std::cout << " " << FormatByte(id);
+  }
+  std::cout << "\n";
+
+  const auto& ranges = check.Ranges();
+  for (std::size_t i = 0; i < std::min(ranges.size(), MaxListedRanges); ++i) {
+    std::cout << path << ": covers " << FormatAddress(ranges[i].first) << " - " << FormatAddress(ranges[i].last)
+              << " (" << ranges[i].last - ranges[i].first + 1 << (ranges[i].last == ranges[i].first ? " byte)\n" : " bytes)\n");
+  }
+  if (ranges.size() > MaxListedRanges) {
+    std::cout << path << ": ... and " << ranges.size() - MaxListedRanges << " more ranges\n";
+  }
+  if (check.WholeInternalBank()) {
+    std::cout << path << ": the whole internal bank, 05 00 00 - 06 3F 7F:\n";
+    const auto& names = check.PatchNames();
+    for (std::size_t patch = 0; patch < names.size(); ++patch) {
+      std::cout << "  " << PatchNumber(patch) << "  " << names[patch] << "\n";
+    }
+  }
+  for (const CheckFault& fault : check.Faults()) {
+    std::cout << path << ": ";
+    if (fault.message != 0) std::cout << "message " << fault.message << ", ";
+    std::cout << "offset " << fault.offset << ": " << fault.text << "\n";
+  }
+  if (check.FaultCount() > check.Faults().size()) {
+    std::cout << path << ": ... and " << check.FaultCount() - check.Faults().size() << " more faults\n";
+  }
+  if (check.FaultCount() == 0) {
+    std::cout << path << ": sound\n";
+  } else {
+    std::cout << path << ": " << check.FaultCount() << " fault" << (check.FaultCount() == 1 ? "" : "s") << "\n";
+  }
+}
+
+}  // namespace
+
+int CheckBankCommand(std::span<const std::string_view> arguments) {
+  bool rules = false;
+  std::vector<std::string> paths;
+  for (const std::string_view argument : arguments) {
+    if (argument == "--rules") {
+      rules = true;
+    } else if (argument.starts_with("-") && argument != "-") {
+      return Complain("check: unknown option '" + std::string(argument) + "'", ExitUsage);
+    } else {
+      paths.emplace_back(argument);
+    }
+  }
+  if (paths.empty()) return Complain("check needs at least one FILE", ExitUsage);
+
+  int worst = ExitSound;
+  for (const std::string& path : paths) {
+    SysexCheck check(rules);
+    if (!ReadInto(path, check)) {
+      worst = Complain(path + ": cannot read: " + std::strerror(errno), ExitUsage);
+      continue;
+    }
+    check.Finish();
+    Report(path, check);
+    if (check.FaultCount() != 0) worst = std::max(worst, ExitFaults);
+  }
+  return worst;
+}
+
+}  // namespace orvanel

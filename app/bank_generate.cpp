@@ -1,0 +1,72 @@
+// orvanel-bank generate FILE [--seed N] [--force]
+#include <charconv>
+#include <filesystem>
+#include <iostream>
+#include <optional>
+#include <string>
+
+#include "app/bank_tool.h"
+#include "bank/generate_command.h"
+#include "bank/sysex_writer.h"
+#include "runtime/error_text.h"
+#include "runtime/in_out_error.h"
+#include "runtime/random.h"
+
+namespace orvanel {
+
+int Complain(std::string_view text, int code) {
+  std::cerr << "orvanel-bank: " << text << "\n";
+  return code;
+}
+
+namespace {
+
+std::optional<std::uint64_t> ParseSeed(std::string_view text) {
+  std::uint64_t seed = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), seed);
+  if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  return seed;
+}
+
+}  // namespace
+
+int GenerateBankCommand(std::span<const std::string_view> arguments) {
+  std::optional<std::string> path;
+  std::optional<std::uint64_t> seed;
+  bool force = false;
+  for (std::size_t i = 0; i < arguments.size(); ++i) {
+    const std::string_view argument = arguments[i];
+    if (argument == "--force") {
+      force = true;
+    } else if (argument == "--seed") {
+      if (i + 1 == arguments.size() || !(seed = ParseSeed(arguments[++i]))) {
+        return Complain("--seed takes a whole number from 0 to 18446744073709551615", ExitUsage);
+      }
+    } else if (argument.starts_with("-") && argument != "-") {
+      return Complain("generate: unknown option '" + std::string(argument) + "'", ExitUsage);
+    } else if (path) {
+      return Complain("generate writes one FILE", ExitUsage);
+    } else {
+      path = std::string(argument);
+    }
+  }
+  if (!path) return Complain("generate needs a FILE", ExitUsage);
+
+  std::error_code ignored;
+  if (!force && std::filesystem::exists(std::filesystem::symlink_status(*path, ignored))) {
+    return Complain(*path + ": exists; add --force to replace it", ExitFaults);
+  }
+  const std::uint64_t used = seed.value_or(ClockSeed());
+  Bank bank{};
+  RandSeed(used);
+  GenerateBank(bank);
+  try {
+    WriteBank(*path, bank);
+  } catch (const EInOutError& error) {
+    return Complain(*path + ": " + ErrorDisplayText(error.what()), ExitFaults);
+  }
+  std::cout << "seed " << used << "\n";
+  return ExitSound;
+}
+
+}  // namespace orvanel

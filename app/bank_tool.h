@@ -1,0 +1,22 @@
+// The commands of orvanel-bank. Each takes its arguments after the command
+// word and returns the process exit code.
+#pragma once
+
+#include <span>
+#include <string_view>
+
+namespace orvanel {
+
+// Exit codes: 0 done and sound, 1 a file error or faults found, 2 a usage
+// error or a file that cannot be read.
+inline constexpr int ExitSound = 0;
+inline constexpr int ExitFaults = 1;
+inline constexpr int ExitUsage = 2;
+
+int GenerateBankCommand(std::span<const std::string_view> arguments);
+int CheckBankCommand(std::span<const std::string_view> arguments);
+
+// "orvanel-bank: " and the text on standard error; returns `code`.
+int Complain(std::string_view text, int code);
+
+}  // namespace orvanel

@@ -1,0 +1,254 @@
+#include "bank/sysex_check.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "bank/home_page.h"
+#include "bank/patch_rules.h"
+
+namespace orvanel {
+namespace {
+
+constexpr std::uint8_t SysexStart = 0xF0;
+constexpr std::uint8_t SysexEnd = 0xF7;
+constexpr std::uint8_t RolandId = 0x41;
+constexpr std::uint8_t Jd800ModelId = 0x3D;
+constexpr std::uint8_t DataSet1 = 0x12;
+
+}  // namespace
+
+std::string FormatByte(unsigned byte) {
+  char text[8];
+  std::snprintf(text, sizeof text, "%02X", byte & 0xFFU);
+  return text;
+}
+
+std::string FormatAddress(std::uint32_t address) {
+  const auto bytes = AddressBytes(address);
+  return FormatByte(bytes[0]) + " " + FormatByte(bytes[1]) + " " + FormatByte(bytes[2]);
+}
+
+std::string PatchNumber(std::size_t patch_index) {
+  std::string number = "I11";
+  number[1] = static_cast<char>('1' + patch_index / 8);
+  number[2] = static_cast<char>('1' + patch_index % 8);
+  return number;
+}
+
+void SysexCheck::Fault(std::uint64_t message, std::uint64_t offset, std::string text) {
+  ++fault_count_;
+  if (faults_.size() < MaxListedFaults) faults_.push_back({message, offset, std::move(text)});
+}
+
+void SysexCheck::Feed(std::span<const std::uint8_t> bytes) {
+  for (const std::uint8_t byte : bytes) {
+    if (offset_ == MaxSoundFileSize) {
+      Fault(0, offset_, "the file goes on past " + std::to_string(MaxSoundFileSize) +
+                            " bytes, more than a sound JD-800 file can hold: not read further");
+      ++offset_;
+    }
+    if (offset_ > MaxSoundFileSize) return;
+    const std::uint64_t offset = offset_++;
+    if (state_ == State::Outside) {
+      if (byte == SysexStart) {
+        in_stray_run_ = false;
+        StartMessage(offset);
+      } else if (!in_stray_run_) {
+        in_stray_run_ = true;
+        Fault(0, offset, "bytes outside any message, from " + FormatByte(byte) + " on");
+      }
+      continue;
+    }
+    if (byte == SysexEnd) {
+      EndMessage(offset);
+    } else if (byte == SysexStart) {
+      AbandonMessage("ends without F7: a new message starts at offset " + std::to_string(offset));
+      StartMessage(offset);
+    } else if (byte >= 0x80) {
+      Fault(message_, offset, "byte " + FormatByte(byte) + " is not 7-bit data");
+    } else if (state_ == State::Header) {
+      HeaderByte(byte);
+    } else if (state_ == State::Data) {
+      DataByte(byte, offset);
+    }
+  }
+}
+
+void SysexCheck::StartMessage(std::uint64_t offset) {
+  ++message_;
+  message_offset_ = offset;
+  header_[0] = SysexStart;
+  header_size_ = 1;
+  data_count_ = 0;
+  has_pending_ = false;
+  past_address_space_ = false;
+  state_ = State::Header;
+}
+
+void SysexCheck::HeaderByte(std::uint8_t byte) {
+  header_[header_size_++] = byte;
+  switch (header_size_) {
+    case 2:
+      if (byte != RolandId) {
+        Fault(message_, message_offset_, "manufacturer " + FormatByte(byte) + " is not Roland (41): skipped");
+        state_ = State::Skipping;
+      }
+      break;
+    case 4:
+      if (byte != Jd800ModelId) {
+        Fault(message_, message_offset_, "model " + FormatByte(byte) + " is not the JD-800 (3D): skipped");
+        state_ = State::Skipping;
+      }
+      break;
+    case 5:
+      if (byte != DataSet1) {
+        Fault(message_, message_offset_, "command " + FormatByte(byte) + " is not DT1 (12): skipped");
+        state_ = State::Skipping;
+      }
+      break;
+    case 8:
+      address_ = header_[5] * 16384U + header_[6] * 128U + header_[7];
+      sum_ = header_[5] + header_[6] + header_[7];
+      state_ = State::Data;
+      break;
+    default:
+      break;
+  }
+}
+
+// Every byte after the address is data but the last before F7, the checksum:
+// each one is written when the next arrives.
+void SysexCheck::DataByte(std::uint8_t byte, std::uint64_t offset) {
+  if (has_pending_) {
+    const std::uint64_t position = data_count_++;
+    if (address_ + position >= AddressSpaceSize) {
+      if (!past_address_space_) {
+        Fault(message_, pending_offset_, "data runs past the last address, 7F 7F 7F");
+        past_address_space_ = true;
+      }
+    } else {
+      const auto address = static_cast<std::uint32_t>(address_ + position);
+      const AddressSpace::Byte earlier = memory_.At(address);
+      if (earlier.message != 0) {
+        if (!overlap_.open || overlap_.last + 1 != address || overlap_.earlier_message != earlier.message) {
+          FlushOverlap();
+          overlap_ = {true, address, address, pending_offset_, earlier.message, earlier.offset};
+        }
+        overlap_.last = address;
+      }
+      memory_.Write(address, {pending_, message_, pending_offset_});
+    }
+  }
+  sum_ += byte;
+  pending_ = byte;
+  pending_offset_ = offset;
+  has_pending_ = true;
+}
+
+void SysexCheck::FlushOverlap() {
+  if (!overlap_.open) return;
+  Fault(message_, overlap_.offset,
+        "writes " + FormatAddress(overlap_.first) + " - " + FormatAddress(overlap_.last) +
+            " again, after message " + std::to_string(overlap_.earlier_message) + " at offset " +
+            std::to_string(overlap_.earlier_offset));
+  overlap_.open = false;
+}
+
+void SysexCheck::EndMessage(std::uint64_t offset) {
+  FlushOverlap();
+  const State state = state_;
+  state_ = State::Outside;
+  if (state == State::Skipping) return;
+  if (state == State::Header) {
+    Fault(message_, message_offset_, "ends at offset " + std::to_string(offset) + " inside its header");
+    return;
+  }
+  if (!has_pending_ || data_count_ == 0) {
+    Fault(message_, message_offset_, "carries no data");
+    return;
+  }
+  ++dt1_messages_;
+  if (std::find(device_ids_.begin(), device_ids_.end(), header_[2]) == device_ids_.end()) {
+    device_ids_.push_back(header_[2]);
+  }
+  if (sum_ % 128 != 0) {
+    const unsigned expected = (128 - (sum_ - pending_) % 128) % 128;
+    Fault(message_, pending_offset_, "checksum " + FormatByte(pending_) + ", expected " + FormatByte(expected));
+  }
+}
+
+// A message cut short counts for nothing but its fault; what it wrote stays,
+// since the instrument would have taken it too.
+void SysexCheck::AbandonMessage(std::string why) {
+  FlushOverlap();
+  Fault(message_, message_offset_, std::move(why));
+  state_ = State::Outside;
+}
+
+void SysexCheck::Finish() {
+  if (state_ != State::Outside) AbandonMessage("ends without F7 at the end of the file");
+  if (message_ == 0) Fault(0, 0, offset_ == 0 ? "the file is empty" : "holds no SysEx message");
+  CheckAddresses();
+  CheckBank();
+}
+
+// The written ranges, and the gaps between them as faults.
+void SysexCheck::CheckAddresses() {
+  for (std::uint32_t first = memory_.NextWhere(true, 0); first < AddressSpaceSize;) {
+    const std::uint32_t end = memory_.NextWhere(false, first);
+    if (!ranges_.empty()) {
+      const AddressSpace::Byte after = memory_.At(first);
+      Fault(after.message, after.offset,
+            "no data for " + FormatAddress(ranges_.back().last + 1) + " - " + FormatAddress(first - 1) +
+                ", the gap before this message's addresses");
+    }
+    ranges_.push_back({first, end - 1});
+    first = memory_.NextWhere(true, end);
+  }
+}
+
+void SysexCheck::CheckBank() {
+  whole_bank_ = memory_.NextWhere(false, InternalBankStart) >= InternalBankEnd;
+  if (!whole_bank_) return;
+  for (std::size_t patch = 0; patch < PatchCount; ++patch) {
+    std::string name;
+    for (std::size_t i = 0; i < PatchName.size(); ++i) {
+      const auto c = static_cast<char>(memory_.At(InternalBankStart + patch * PatchSize + i).value);
+      name += (c >= 0x20 && c < 0x7F) ? c : '.';  // never a control character to the terminal
+    }
+    patch_names_.push_back(std::move(name));
+  }
+  if (check_rules_) CheckRules();
+}
+
+// Every byte of every patch against the rule of its offset.
+void SysexCheck::CheckRules() {
+  for (std::size_t patch = 0; patch < PatchCount; ++patch) {
+    const std::uint32_t start = InternalBankStart + static_cast<std::uint32_t>(patch * PatchSize);
+    const auto check = [&](std::uint32_t offset, RuleKind kind, std::uint8_t rule_value) {
+      const AddressSpace::Byte byte = memory_.At(start + offset);
+      const bool drawn = kind == RuleKind::Drawn;
+      if (drawn ? byte.value <= rule_value : byte.value == rule_value) return;
+      Fault(byte.message, byte.offset,
+            "patch " + PatchNumber(patch) + " byte " + std::to_string(offset) + " is " + std::to_string(byte.value) +
+                (drawn ? ", above its maximum " : ", not its fixed ") + std::to_string(rule_value));
+    };
+    for (std::uint32_t i = 0; i < PatchName.size(); ++i) {
+      check(i, RuleKind::Name, static_cast<std::uint8_t>(PatchName[i]));
+    }
+    const auto check_rows = [&](std::span<const ByteRule> rules, std::uint32_t block) {
+      for (const ByteRule& row : rules) {
+        if (row.kind == RuleKind::Name) continue;
+        for (std::uint32_t offset = row.first; offset <= row.last; ++offset) {
+          check(block + offset, row.kind, row.value);
+        }
+      }
+    };
+    check_rows(CommonBlockRules, 0);
+    for (std::uint32_t tone = 0; tone < ToneBlockCount; ++tone) {
+      check_rows(ToneBlockRules, static_cast<std::uint32_t>(CommonBlockSize + tone * ToneBlockSize));
+    }
+  }
+}
+
+}  // namespace orvanel

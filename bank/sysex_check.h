@@ -1,0 +1,116 @@
+// Reads a JD-800 SysEx file that nobody vouches for and says whether it is
+// sound: every message framed, Roland JD-800 DT1 with a true checksum and
+// 7-bit data; the instrument's memory rebuilt by address, whatever the message
+// sizes, with its ranges, overlaps and gaps; for a whole internal bank, the
+// patch names and, on request, every byte against Orvanel's rules.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "bank/address_space.h"
+#include "bank/bank.h"
+
+namespace orvanel {
+
+// The internal bank: 05 00 00 up to 06 3F 7F.
+inline constexpr std::uint32_t InternalBankStart = 5 * 16384;
+inline constexpr std::uint32_t InternalBankEnd = InternalBankStart + BankSize;  // one past
+
+struct CheckFault {
+  std::uint64_t message;  // counted from 1; 0 for bytes outside any message
+  std::uint64_t offset;   // in the file
+  std::string text;
+};
+
+struct AddressRange {
+  std::uint32_t first;
+  std::uint32_t last;
+};
+
+// How a patch of the internal bank is numbered on the instrument: I11..I88.
+std::string PatchNumber(std::size_t patch_index);
+
+// A byte as two hexadecimal digits, "0A"; an address as "05 0A 7F".
+std::string FormatByte(unsigned byte);
+std::string FormatAddress(std::uint32_t address);
+
+class SysexCheck {
+ public:
+  static constexpr std::size_t MaxListedFaults = 100;
+  // Every address at most once, in messages of one data byte (11 bytes each):
+  // no sound file is longer, so reading stops there.
+  static constexpr std::uint64_t MaxSoundFileSize = 11ULL * AddressSpaceSize;
+
+  explicit SysexCheck(bool check_rules) : check_rules_(check_rules) {}
+
+  // The file in pieces of any size, then Finish once.
+  void Feed(std::span<const std::uint8_t> bytes);
+  void Finish();
+  bool WantsMore() const { return offset_ <= MaxSoundFileSize; }
+
+  std::uint64_t FaultCount() const { return fault_count_; }
+  const std::vector<CheckFault>& Faults() const { return faults_; }  // the first MaxListedFaults
+  std::uint64_t Dt1Messages() const { return dt1_messages_; }
+  const std::vector<std::uint8_t>& DeviceIds() const { return device_ids_; }
+  const std::vector<AddressRange>& Ranges() const { return ranges_; }
+  bool WholeInternalBank() const { return whole_bank_; }
+  // For a whole internal bank: the 64 names, control characters shown as '.'.
+  const std::vector<std::string>& PatchNames() const { return patch_names_; }
+
+ private:
+  enum class State { Outside, Header, Data, Skipping };
+
+  void Fault(std::uint64_t message, std::uint64_t offset, std::string text);
+  void StartMessage(std::uint64_t offset);
+  void HeaderByte(std::uint8_t byte);
+  void DataByte(std::uint8_t byte, std::uint64_t offset);
+  void EndMessage(std::uint64_t offset);
+  void AbandonMessage(std::string why);
+  void FlushOverlap();
+  void CheckAddresses();
+  void CheckBank();
+  void CheckRules();
+
+  bool check_rules_;
+  State state_ = State::Outside;
+  std::uint64_t offset_ = 0;  // of the next byte fed
+  bool in_stray_run_ = false;
+
+  // The message being read.
+  std::uint64_t message_ = 0;
+  std::uint64_t message_offset_ = 0;
+  std::array<std::uint8_t, 8> header_{};
+  std::size_t header_size_ = 0;
+  std::uint32_t address_ = 0;
+  std::uint64_t data_count_ = 0;
+  std::uint32_t sum_ = 0;
+  bool has_pending_ = false;  // the last byte read, data or the checksum
+  std::uint8_t pending_ = 0;
+  std::uint64_t pending_offset_ = 0;
+  bool past_address_space_ = false;
+
+  // A run of this message's bytes over bytes an earlier message wrote.
+  struct Overlap {
+    bool open = false;
+    std::uint32_t first = 0;
+    std::uint32_t last = 0;
+    std::uint64_t offset = 0;
+    std::uint64_t earlier_message = 0;
+    std::uint64_t earlier_offset = 0;
+  } overlap_;
+
+  AddressSpace memory_;
+  std::uint64_t fault_count_ = 0;
+  std::vector<CheckFault> faults_;
+  std::uint64_t dt1_messages_ = 0;
+  std::vector<std::uint8_t> device_ids_;
+  std::vector<AddressRange> ranges_;
+  bool whole_bank_ = false;
+  std::vector<std::string> patch_names_;
+};
+
+}  // namespace orvanel

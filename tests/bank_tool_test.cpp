@@ -1,0 +1,286 @@
+// orvanel-bank through the built program: its files, output and exit codes.
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <functional>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "bank/generate_command.h"
+#include "bank/sysex_writer.h"
+#include "bank/version.h"
+#include "runtime/random.h"
+#include "temp_folder.h"
+
+namespace orvanel {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+using testing::ReadBytes;
+using testing::TempFolder;
+using testing::WriteBytes;
+
+struct ToolRun {
+  int exit_code;
+  std::string out;
+  std::string err;
+};
+
+class BankTool : public ::testing::Test {
+ protected:
+  ToolRun Tool(std::vector<std::string> arguments) {
+    const std::string out_path = folder / "stdout";
+    const std::string err_path = folder / "stderr";
+    const pid_t child = fork();
+    if (child == 0) {
+      dup2(open(out_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), STDOUT_FILENO);
+      dup2(open(err_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), STDERR_FILENO);
+      std::vector<char*> argv{const_cast<char*>(ORVANEL_BANK_TOOL)};
+      for (std::string& argument : arguments) argv.push_back(argument.data());
+      argv.push_back(nullptr);
+      execv(argv[0], argv.data());
+      _exit(127);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    const auto text = [](const std::string& path) {
+      const Bytes bytes = ReadBytes(path);
+      return std::string(bytes.begin(), bytes.end());
+    };
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, text(out_path), text(err_path)};
+  }
+
+  std::string Path(const std::string& name) { return folder / name; }
+
+  TempFolder folder;
+};
+
+Bank SeededBank(std::uint64_t seed) {
+  Bank bank{};
+  RandSeed(seed);
+  GenerateBank(bank);
+  return bank;
+}
+
+Bytes FileOf(const Bank& bank, const std::string& path) {
+  WriteBank(path, bank);
+  return ReadBytes(path);
+}
+
+// One DT1 message for the JD-800, built here apart from the writer.
+Bytes Dt1(std::uint32_t address, const std::uint8_t* data, std::size_t size) {
+  Bytes message = {0xF0, 0x41, 0x10, 0x3D, 0x12, std::uint8_t(address >> 14), std::uint8_t((address >> 7) & 0x7F),
+                   std::uint8_t(address & 0x7F)};
+  unsigned sum = message[5] + message[6] + message[7];
+  for (std::size_t i = 0; i < size; ++i) {
+    message.push_back(data[i]);
+    sum += data[i];
+  }
+  message.push_back(std::uint8_t((128 - sum % 128) % 128));
+  message.push_back(0xF7);
+  return message;
+}
+
+bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
+TEST_F(BankTool, GenerateWithASeedMakesTheSameBankAgain) {
+  const ToolRun first = Tool({"generate", Path("a.syx"), "--seed", "1234567"});
+  const ToolRun second = Tool({"generate", "--seed", "1234567", Path("b.syx")});
+  EXPECT_EQ(first.exit_code, 0);
+  EXPECT_EQ(first.out, "seed 1234567\n");
+  EXPECT_EQ(second.out, "seed 1234567\n");
+  EXPECT_EQ(ReadBytes(Path("a.syx")).size(), SysexFileSize);
+  EXPECT_EQ(ReadBytes(Path("a.syx")), ReadBytes(Path("b.syx")));
+  EXPECT_EQ(ReadBytes(Path("a.syx")), FileOf(SeededBank(1234567), Path("core.syx")));  // what the window writes
+
+  const ToolRun clocked = Tool({"generate", Path("c.syx")});
+  ASSERT_TRUE(clocked.out.starts_with("seed "));
+  const std::string seed = clocked.out.substr(5, clocked.out.size() - 6);
+  EXPECT_EQ(Tool({"generate", Path("d.syx"), "--seed", seed}).exit_code, 0);
+  EXPECT_EQ(ReadBytes(Path("c.syx")), ReadBytes(Path("d.syx")));
+}
+
+TEST_F(BankTool, GenerateReplacesAFileOnlyWithForce) {
+  WriteBytes(Path("old.syx"), {1, 2, 3});
+  const ToolRun refused = Tool({"generate", Path("old.syx"), "--seed", "5"});
+  EXPECT_EQ(refused.exit_code, 1);
+  EXPECT_TRUE(Contains(refused.err, "--force")) << refused.err;
+  EXPECT_EQ(ReadBytes(Path("old.syx")), (Bytes{1, 2, 3}));
+
+  EXPECT_EQ(Tool({"generate", Path("old.syx"), "--seed", "5", "--force"}).exit_code, 0);
+  EXPECT_EQ(ReadBytes(Path("old.syx")).size(), SysexFileSize);
+}
+
+TEST_F(BankTool, GenerateReportsFileErrorsInTheWindowsWords) {
+  const ToolRun run = Tool({"generate", Path("missing/bank.syx"), "--seed", "1"});
+  EXPECT_EQ(run.exit_code, 1);
+  EXPECT_EQ(run.err, "orvanel-bank: " + Path("missing/bank.syx") + ": Invalid filename.\n");
+  EXPECT_EQ(run.out, "");
+}
+
+TEST_F(BankTool, CheckPassesEveryBankGenerateWrites) {
+  for (const char* seed : {"0", "1", "99", "18446744073709551615"}) {
+    SCOPED_TRACE(seed);
+    ASSERT_EQ(Tool({"generate", Path("bank.syx"), "--seed", seed, "--force"}).exit_code, 0);
+    const ToolRun run = Tool({"check", "--rules", Path("bank.syx")});
+    EXPECT_EQ(run.exit_code, 0) << run.out;
+    EXPECT_TRUE(Contains(run.out, ": 96 JD-800 DT1 messages, device ID 10\n")) << run.out;
+    EXPECT_TRUE(Contains(run.out, ": covers 05 00 00 - 06 3F 7F (24576 bytes)\n")) << run.out;
+    EXPECT_TRUE(Contains(run.out, "\n  I11  www.orvanel.org \n")) << run.out;
+    EXPECT_TRUE(Contains(run.out, "\n  I88  www.orvanel.org \n")) << run.out;
+    EXPECT_TRUE(run.out.ends_with(": sound\n")) << run.out;
+  }
+}
+
+TEST_F(BankTool, CheckNamesTheMessageAndOffsetOfEachFault) {
+  const Bank bank = SeededBank(7);
+  const Bytes sound = FileOf(bank, Path("sound.syx"));
+  constexpr std::size_t B = SysexBlockSize;
+  struct Case {
+    const char* name;
+    std::function<Bytes()> file;
+    std::vector<std::string> lines;  // each must appear in the report
+  };
+  const Case cases[] = {
+      {"bad checksum",
+       [&] {
+         Bytes file = sound;
+         file[3 * B + 264] ^= 0x01;
+         return file;
+       },
+       {"message 4, offset 1062: checksum "}},
+      {"truncated last message",
+       [&] { return Bytes(sound.begin(), sound.end() - 1); },
+       {"message 96, offset 25270: ends without F7 at the end of the file"}},
+      {"a missing message",
+       [&] {
+         Bytes file = sound;
+         file.erase(file.begin() + 10 * B, file.begin() + 11 * B);
+         return file;
+       },
+       {"message 11, offset 2668: no data for 05 14 00 - 05 15 7F"}},
+      {"a wrong address",
+       [&] {
+         Bytes file = sound;
+         file[5 * B + 6] = 0x0C;  // block 5 sent to block 6's address
+         return file;
+       },
+       {"message 6, offset 1594: checksum ", "message 7, offset 1604: writes 05 0C 00 - 05 0D 7F again, "
+                                             "after message 6 at offset 1338"}},
+      {"a data byte 0x80",
+       [&] {
+         Bytes file = sound;
+         file[2 * B + 8 + 5] = 0x80;
+         return file;
+       },
+       {"message 3, offset 545: byte 80 is not 7-bit data"}},
+      {"another model's message mixed in",
+       [&] {
+         Bytes file = sound;
+         const Bytes other = {0xF0, 0x41, 0x10, 0x16, 0x12, 0x10, 0x00, 0x00, 0x01, 0x6F, 0xF7};
+         file.insert(file.begin() + B, other.begin(), other.end());
+         return file;
+       },
+       {"message 2, offset 266: model 16 is not the JD-800 (3D): skipped"}},
+      {"a byte outside its rule",
+       [&] {
+         Bank broken = bank;
+         broken[384 + 25] = 49;  // patch I12, byte 25: random 0..48
+         return FileOf(broken, Path("broken.syx"));
+       },
+       {"message 2, offset 427: patch I12 byte 25 is 49, above its maximum 48"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    WriteBytes(Path("case.syx"), c.file());
+    const ToolRun run = Tool({"check", "--rules", Path("case.syx")});
+    EXPECT_EQ(run.exit_code, 1);
+    for (const std::string& line : c.lines) EXPECT_TRUE(Contains(run.out, Path("case.syx") + ": " + line)) << run.out;
+  }
+}
+
+TEST_F(BankTool, CheckRebuildsABankFromMessagesOfAnySize) {
+  const Bank bank = SeededBank(11);
+  const std::size_t sizes[] = {100, 7, 300, 1, 128};
+  Bytes file;
+  for (std::size_t i = 0, at = 0; at < BankSize; ++i) {
+    const std::size_t size = std::min(sizes[i % 5], BankSize - at);
+    const Bytes message = Dt1(0x14000 + static_cast<std::uint32_t>(at), bank.data() + at, size);
+    file.insert(file.end(), message.begin(), message.end());
+    at += size;
+  }
+  WriteBytes(Path("resized.syx"), file);
+
+  const ToolRun run = Tool({"check", "--rules", Path("resized.syx")});
+  EXPECT_EQ(run.exit_code, 0) << run.out;
+  EXPECT_TRUE(Contains(run.out, ": the whole internal bank, 05 00 00 - 06 3F 7F:\n")) << run.out;
+  EXPECT_TRUE(run.out.ends_with(": sound\n")) << run.out;
+}
+
+TEST_F(BankTool, CheckEndsWithAClearWordOnAnyInput) {
+  Bytes random(5000);
+  RandSeed(3);
+  for (std::uint8_t& byte : random) byte = static_cast<std::uint8_t>(Random(256));
+  struct Case {
+    const char* name;
+    Bytes file;
+    std::string says;
+  };
+  const Case cases[] = {
+      {"empty", {}, "offset 0: the file is empty"},
+      {"one byte", {0xF0}, "message 1, offset 0: ends without F7 at the end of the file"},
+      {"two bytes", {0x41, 0x10}, "offset 0: bytes outside any message, from 41 on"},
+      {"three bytes", {0xF0, 0x41, 0xF7}, "message 1, offset 0: ends at offset 2 inside its header"},
+      {"F0 with no F7", {0xF0, 0x41, 0x10, 0x3D, 0x12, 0x05, 0x00, 0x00, 0x01}, "ends without F7 at the end"},
+      {"F0 inside a message", {0xF0, 0x41, 0x10, 0xF0, 0x43, 0xF7},
+       "message 1, offset 0: ends without F7: a new message starts at offset 3"},
+      {"random bytes", random, " faults\n"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    WriteBytes(Path("input.syx"), c.file);
+    const ToolRun run = Tool({"check", Path("input.syx")});
+    EXPECT_EQ(run.exit_code, 1);
+    EXPECT_TRUE(Contains(run.out, c.says)) << run.out;
+  }
+
+  // A huge file is read only as far as a sound file could reach.
+  const std::string huge = Path("huge.syx");
+  WriteBytes(huge, {});
+  ASSERT_EQ(truncate(huge.c_str(), 1LL << 30), 0);
+  const ToolRun run = Tool({"check", huge});
+  EXPECT_EQ(run.exit_code, 1);
+  EXPECT_TRUE(Contains(run.out, "more than a sound JD-800 file can hold: not read further")) << run.out;
+}
+
+TEST_F(BankTool, UsageErrorsAndUnreadableFilesExit2) {
+  struct Case {
+    std::vector<std::string> arguments;
+    int exit_code;
+  };
+  const Case cases[] = {
+      {{}, 2},
+      {{"frobnicate"}, 2},
+      {{"generate"}, 2},
+      {{"generate", "x.syx", "--seed"}, 2},
+      {{"generate", "x.syx", "--seed", "-1"}, 2},
+      {{"generate", "x.syx", "--seed", "12abc"}, 2},
+      {{"generate", "x.syx", "y.syx"}, 2},
+      {{"check"}, 2},
+      {{"check", "--strict", "x.syx"}, 2},
+      {{"check", Path("no-such-file.syx")}, 2},
+      {{"check", folder.Path().string()}, 2},
+      {{"--help"}, 0},
+  };
+  for (const Case& c : cases) {
+    const ToolRun run = Tool(c.arguments);
+    EXPECT_EQ(run.exit_code, c.exit_code) << ::testing::PrintToString(c.arguments) << run.err;
+    if (c.exit_code == 2) {
+      EXPECT_TRUE(run.err.starts_with("orvanel-bank: ") || run.err.starts_with("usage: ")) << run.err;
+    }
+  }
+  EXPECT_EQ(Tool({"--version"}).out, "orvanel-bank " + std::string(VersionText) + "\n");
+}
+
+}  // namespace
+}  // namespace orvanel
