@@ -7,8 +7,8 @@ set -eu
 cd "$(dirname "$0")"
 
 run_packages="g++ cmake ninja-build qt6-base-dev fonts-dejavu-core"
-test_packages="$run_packages libgtest-dev libbenchmark-dev xvfb xdotool"
-bench_packages="$test_packages hyperfine"
+test_packages="$run_packages libgtest-dev libbenchmark-dev xvfb xdotool clang libclang-rt-14-dev"
+bench_packages="$test_packages time"
 
 install_missing() {
   missing=""
@@ -42,6 +42,14 @@ case "${1:-}" in
     install_missing $test_packages
     configure_and_build build/release
     ctest --test-dir build/release --output-on-failure -j2
+    # A minute of coverage-guided fuzzing of the SysEx checker; what it keeps
+    # in build/fuzz/corpus is checked again below as ordinary tests.
+    CC=clang CXX=clang++ configure_and_build build/fuzz -DORVANEL_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    mkdir -p build/fuzz/corpus
+    build/fuzz/tests/fuzz/sysex_check_fuzzer -max_total_time=60 -max_len=30000 -print_final_stats=1 \
+      -artifact_prefix=build/fuzz/ build/fuzz/corpus tests/fuzz/corpus 2>build/fuzz/fuzz.log ||
+      { tail -n 40 build/fuzz/fuzz.log; exit 1; }
+    tail -n 12 build/fuzz/fuzz.log
     configure_and_build build/sanitize -DCMAKE_BUILD_TYPE=Debug -DORVANEL_SANITIZE=ON -DORVANEL_BENCHMARKS=OFF
     ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp \
       UBSAN_OPTIONS=print_stacktrace=1 \
@@ -50,8 +58,9 @@ case "${1:-}" in
   bench)
     install_missing $bench_packages
     configure_and_build build/release
-    for benchmark in build/release/bench/*_bench; do "$benchmark"; done
-    bench/startup.sh build/release/orvanel
+    build/release/bench/core_bench
+    bench/bank_tool.sh build/release/orvanel-bank
+    bench/startup.sh build/release
     ;;
   *)
     echo "usage: $0 run | test | bench" >&2
