@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "bank/generate_command.h"
+#include "bank/sysex_check.h"
 #include "bank/sysex_writer.h"
 #include "runtime/random.h"
 
@@ -70,6 +71,25 @@ void BM_WriteFloor(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_WriteFloor)->Unit(benchmark::kMicrosecond);
+
+// What orvanel-bank check does with one bank file beyond starting up: read it
+// in one piece, check it with the rules, list its patch names.
+void BM_CheckBankFile(benchmark::State& state) {
+  const std::string path = TempPath();
+  WriteBank(path, SampleBank());
+  std::vector<std::uint8_t> buffer(65536);
+  for (auto _ : state) {
+    SysexCheck check(true);
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    for (ssize_t got; (got = read(fd, buffer.data(), buffer.size())) > 0;) {
+      check.Feed({buffer.data(), static_cast<std::size_t>(got)});
+    }
+    close(fd);
+    check.Finish();
+    if (check.FaultCount() != 0 || check.PatchNames().size() != PatchCount) state.SkipWithError("not sound");
+  }
+}
+BENCHMARK(BM_CheckBankFile)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace orvanel
