@@ -35,13 +35,13 @@ configure_and_build() {  # FOLDER [CMAKE OPTIONS...]
 case "${1:-}" in
   run)
     install_missing $run_packages
-    configure_and_build build/release -DBUILD_TESTING=OFF -DORVANEL_BENCHMARKS=OFF
-    exec build/release/orvanel
+    configure_and_build build/app -DBUILD_TESTING=OFF -DORVANEL_BENCHMARKS=OFF
+    exec build/app/orvanel
     ;;
   test)
     install_missing $test_packages
-    configure_and_build build/release
-    ctest --test-dir build/release --output-on-failure -j2
+    configure_and_build build/release -DBUILD_TESTING=ON -DORVANEL_BENCHMARKS=ON
+    ctest --test-dir build/release --output-on-failure --no-tests=error -j2
     # A minute of coverage-guided fuzzing of the SysEx checker; what it keeps
     # in build/fuzz/corpus is checked again below as ordinary tests.
     CC=clang CXX=clang++ configure_and_build build/fuzz -DORVANEL_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
@@ -50,14 +50,15 @@ case "${1:-}" in
       -artifact_prefix=build/fuzz/ build/fuzz/corpus tests/fuzz/corpus 2>build/fuzz/fuzz.log ||
       { tail -n 40 build/fuzz/fuzz.log; exit 1; }
     tail -n 12 build/fuzz/fuzz.log
-    configure_and_build build/sanitize -DCMAKE_BUILD_TYPE=Debug -DORVANEL_SANITIZE=ON -DORVANEL_BENCHMARKS=OFF
+    configure_and_build build/sanitize -DCMAKE_BUILD_TYPE=Debug -DORVANEL_SANITIZE=ON -DBUILD_TESTING=ON \
+      -DORVANEL_BENCHMARKS=OFF
     ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp \
       UBSAN_OPTIONS=print_stacktrace=1 \
-      ctest --test-dir build/sanitize --output-on-failure -j2
+      ctest --test-dir build/sanitize --output-on-failure --no-tests=error -j2
     ;;
   bench)
     install_missing $bench_packages
-    configure_and_build build/release
+    configure_and_build build/release -DBUILD_TESTING=ON -DORVANEL_BENCHMARKS=ON
     build/release/bench/core_bench
     bench/bank_tool.sh build/release/orvanel-bank
     bench/startup.sh build/release

@@ -5,17 +5,9 @@
 
 #include "bank/home_page.h"
 #include "bank/patch_rules.h"
+#include "bank/sysex_format.h"
 
 namespace orvanel {
-namespace {
-
-constexpr std::uint8_t SysexStart = 0xF0;
-constexpr std::uint8_t SysexEnd = 0xF7;
-constexpr std::uint8_t RolandId = 0x41;
-constexpr std::uint8_t Jd800ModelId = 0x3D;
-constexpr std::uint8_t DataSet1 = 0x12;
-
-}  // namespace
 
 std::string FormatByte(unsigned byte) {
   char text[8];
@@ -208,12 +200,12 @@ void SysexCheck::CheckAddresses() {
 }
 
 void SysexCheck::CheckBank() {
-  whole_bank_ = memory_.NextWhere(false, InternalBankStart) >= InternalBankEnd;
+  whole_bank_ = memory_.NextWhere(false, BankBaseAddress) >= BankEndAddress;
   if (!whole_bank_) return;
   for (std::size_t patch = 0; patch < PatchCount; ++patch) {
     std::string name;
     for (std::size_t i = 0; i < PatchName.size(); ++i) {
-      const auto c = static_cast<char>(memory_.At(InternalBankStart + patch * PatchSize + i).value);
+      const auto c = static_cast<char>(memory_.At(BankBaseAddress + patch * PatchSize + i).value);
       name += (c >= 0x20 && c < 0x7F) ? c : '.';  // never a control character to the terminal
     }
     patch_names_.push_back(std::move(name));
@@ -224,7 +216,7 @@ void SysexCheck::CheckBank() {
 // Every byte of every patch against the rule of its offset.
 void SysexCheck::CheckRules() {
   for (std::size_t patch = 0; patch < PatchCount; ++patch) {
-    const std::uint32_t start = InternalBankStart + static_cast<std::uint32_t>(patch * PatchSize);
+    const std::uint32_t start = BankBaseAddress + static_cast<std::uint32_t>(patch * PatchSize);
     const auto check = [&](std::uint32_t offset, RuleKind kind, std::uint8_t rule_value) {
       const AddressSpace::Byte byte = memory_.At(start + offset);
       const bool drawn = kind == RuleKind::Drawn;

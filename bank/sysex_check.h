@@ -16,10 +16,6 @@
 
 namespace orvanel {
 
-// The internal bank: 05 00 00 up to 06 3F 7F.
-inline constexpr std::uint32_t InternalBankStart = 5 * 16384;
-inline constexpr std::uint32_t InternalBankEnd = InternalBankStart + BankSize;  // one past
-
 struct CheckFault {
   std::uint64_t message;  // counted from 1; 0 for bytes outside any message
   std::uint64_t offset;   // in the file

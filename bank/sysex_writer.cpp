@@ -3,17 +3,11 @@
 #include <array>
 #include <cstdint>
 
+#include "bank/sysex_format.h"
 #include "runtime/output_file.h"
 
 namespace orvanel {
 namespace {
-
-constexpr std::uint8_t SysexStart = 0xF0;
-constexpr std::uint8_t RolandId = 0x41;
-constexpr std::uint8_t DeviceId = 0x10;
-constexpr std::uint8_t Jd800ModelId = 0x3D;
-constexpr std::uint8_t DataSet1 = 0x12;
-constexpr std::uint8_t SysexEnd = 0xF7;
 
 // The block about to be written. Nothing in it outlives a call in any way that
 // matters: WriteBank resets it first.
@@ -63,7 +57,7 @@ void WriteSysexBlock(OutputFile& file) {
 void WriteBank(const std::string& path, const Bank& bank) {
   state.bank = bank.data();
   state.data_offset = 0;
-  state.linear_address = BankBaseAddress;
+  state.linear_address = static_cast<std::int32_t>(BankBaseAddress);
   state.header = {SysexStart, RolandId, DeviceId, Jd800ModelId, DataSet1, 0, 0, 0};
   SetAddressBytes();
 

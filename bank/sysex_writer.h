@@ -13,7 +13,6 @@ inline constexpr std::size_t SysexDataSize = 256;
 inline constexpr std::size_t SysexBlockSize = 8 + SysexDataSize + 2;
 inline constexpr std::size_t SysexBlockCount = BankSize / SysexDataSize;
 inline constexpr std::size_t SysexFileSize = SysexBlockCount * SysexBlockSize;
-inline constexpr int BankBaseAddress = 5 * 16384;  // 05 00 00
 
 static_assert(SysexFileSize == 25536);
 

@@ -8,14 +8,11 @@ set -eu
 build=$1
 runs=${2:-30}
 work=$(mktemp -d)
+xvfb_pid=""
 trap 'kill "$xvfb_pid" 2>/dev/null; rm -rf "$work"' EXIT
 
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -noreset -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(cat "$work/display")"
-unset QT_QPA_PLATFORM QT_QPA_PLATFORMTHEME XDG_CURRENT_DESKTOP
+. "$(dirname "$0")/../tools/xvfb.sh"
+start_xvfb "$work"
 
 # One untimed run of each fills the file cache.
 "$build/bench/startup_probe" "$build/orvanel" >/dev/null

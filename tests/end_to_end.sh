@@ -20,14 +20,8 @@ fail() {
   exit 1
 }
 
-# -noreset: the server must outlive the program's last client.
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -noreset -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || fail "Xvfb did not start"
-export DISPLAY=":$(cat "$work/display")"
-unset QT_QPA_PLATFORM QT_QPA_PLATFORMTHEME XDG_CURRENT_DESKTOP
+. "$(dirname "$0")/../tools/xvfb.sh"
+start_xvfb "$work" || fail "no X server"
 
 wait_window() {  # NAME: the id of the visible window of that exact name
   timeout 20 xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1

@@ -1,0 +1,22 @@
+// The JD-800's SysEx vocabulary: Roland DT1 (data set 1) messages, and where
+// the internal bank lies in the instrument's memory.
+#pragma once
+
+#include <cstdint>
+
+#include "bank/bank.h"
+
+namespace orvanel {
+
+inline constexpr std::uint8_t SysexStart = 0xF0;
+inline constexpr std::uint8_t RolandId = 0x41;
+inline constexpr std::uint8_t DeviceId = 0x10;
+inline constexpr std::uint8_t Jd800ModelId = 0x3D;
+inline constexpr std::uint8_t DataSet1 = 0x12;
+inline constexpr std::uint8_t SysexEnd = 0xF7;
+
+// The internal bank: 05 00 00 up to 06 3F 7F.
+inline constexpr std::uint32_t BankBaseAddress = 5 * 16384;
+inline constexpr std::uint32_t BankEndAddress = BankBaseAddress + BankSize;  // one past
+
+}  // namespace orvanel
