@@ -99,7 +99,7 @@ TEST_F(MainWindow, BackgroundIsThe555PictureWithItsPanelFrameAndText) {
   const auto u32 = [&](int at) { return qFromLittleEndian<quint32>(bmp.constData() + at); };
   const auto u16 = [&](int at) { return qFromLittleEndian<quint16>(bmp.constData() + at); };
   EXPECT_EQ(u32(18), 300U);
-  EXPECT_EQ(u32(22), 200U);
+  EXPECT_EQ(qint32(u32(22)), -200);  // top down
   EXPECT_EQ(u16(28), 16);  // bits per pixel
   EXPECT_EQ(u32(30), 3U);  // bit fields
   EXPECT_EQ(u32(54), 0x7C00U);
@@ -109,6 +109,8 @@ TEST_F(MainWindow, BackgroundIsThe555PictureWithItsPanelFrameAndText) {
 
   const QImage& picture = form.Image1->Picture();
   ASSERT_EQ(picture.size(), QSize(300, 200));
+  EXPECT_EQ(picture.format(), QImage::Format_RGB555);  // the embedded pixels themselves
+  EXPECT_EQ(picture, QImage(":/ui/background.bmp").convertToFormat(QImage::Format_RGB555));  // as decoded
   struct Case {
     const char* where;
     QPoint at;

@@ -136,7 +136,9 @@ void DrawText(QImage& image, const TextLine (&lines)[3]) {
 }
 
 // BITMAPFILEHEADER, BITMAPINFOHEADER with BI_BITFIELDS, the three masks, then
-// the rows bottom up: 16 bits a pixel, 5 each for red, green and blue.
+// the rows top down (a negative height), 16 bits a pixel, 5 each for red,
+// green and blue: the very layout of QImage::Format_RGB555, so the program
+// shows the embedded pixels as they are, with nothing to decode.
 QByteArray Bitmap555(const QImage& image) {
   const int row_bytes = Width * 2;  // already a multiple of 4
   const quint32 pixel_offset = 14 + 40 + 12;
@@ -149,7 +151,7 @@ QByteArray Bitmap555(const QImage& image) {
   put32(pixel_offset);
   put32(40);
   put32(Width);
-  put32(Height);
+  put32(quint32(-Height));  // top down
   put16(1);   // planes
   put16(16);  // bits per pixel
   put32(3);   // BI_BITFIELDS
@@ -161,7 +163,7 @@ QByteArray Bitmap555(const QImage& image) {
   put32(0x7C00);
   put32(0x03E0);
   put32(0x001F);
-  for (int y = Height - 1; y >= 0; --y) {
+  for (int y = 0; y < Height; ++y) {
     for (int x = 0; x < Width; ++x) {
       const QRgb p = image.pixel(x, y);
       const auto five = [](int v) { return quint16(std::min(31, (v * 31 + 127) / 255)); };

@@ -10,6 +10,7 @@
 #include "runtime/application.h"
 #include "runtime/message_dialog.h"
 #include "runtime/shell.h"
+#include "ui/background.h"
 #include "ui/centring.h"
 
 namespace orvanel {
@@ -45,7 +46,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWind
   // Created bottom to top: a later control lies above an earlier one.
   Image1 = new TImage(this);
   Image1->setGeometry(0, 0, FormWidth, FormHeight);
-  Image1->SetPicture(QImage(QStringLiteral(":/ui/background.bmp")));
+  Image1->SetPicture(BackgroundPicture());
 
   // Sized to its text and centred on the window's middle: 108, 164, 83 x 13
   // in the face the layout was drawn for, still centred in a substitute.
