@@ -17,26 +17,33 @@ namespace {
 
 constexpr std::size_t MaxListedRanges = 16;
 
-// Reads the file in pieces into `check`; false, with errno set, when it
-// cannot be read.
-bool ReadInto(const std::string& path, SysexCheck& check) {
-  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return false;
+class ReadOnlyFile {
+ public:
+  explicit ReadOnlyFile(const std::string& path) : fd_(open(path.c_str(), O_RDONLY | O_CLOEXEC)) {}
+  ~ReadOnlyFile() {
+    if (fd_ >= 0) close(fd_);
+  }
+  ReadOnlyFile(const ReadOnlyFile&) = delete;
+  ReadOnlyFile& operator=(const ReadOnlyFile&) = delete;
+  int Descriptor() const { return fd_; }
+
+ private:
+  int fd_;
+};
+
+// Reads the file in pieces into `check`; 0, or the errno value that stopped it.
+int ReadInto(const std::string& path, SysexCheck& check) {
+  const ReadOnlyFile file(path);
+  if (file.Descriptor() < 0) return errno;
   std::array<std::uint8_t, 65536> buffer;
-  bool read_all = true;
   while (check.WantsMore()) {
-    const ssize_t got = read(fd, buffer.data(), buffer.size());
+    const ssize_t got = read(file.Descriptor(), buffer.data(), buffer.size());
     if (got < 0 && errno == EINTR) continue;
-    if (got <= 0) {
-      read_all = got == 0;
-      break;
-    }
+    if (got < 0) return errno;
+    if (got == 0) break;
     check.Feed({buffer.data(), static_cast<std::size_t>(got)});
   }
-  const int saved = errno;
-  close(fd);
-  errno = saved;
-  return read_all;
+  return 0;
 }
 
 void Report(const std::string& path, const SysexCheck& check) {
@@ -97,8 +104,8 @@ int CheckBankCommand(std::span<const std::string_view> arguments) {
   int worst = ExitSound;
   for (const std::string& path : paths) {
     SysexCheck check(rules);
-    if (!ReadInto(path, check)) {
-      worst = Complain(path + ": cannot read: " + std::strerror(errno), ExitUsage);
+    if (const int error = ReadInto(path, check); error != 0) {
+      worst = Complain(path + ": cannot read: " + std::strerror(error), ExitUsage);
       continue;
     }
     check.Finish();

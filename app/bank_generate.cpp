@@ -13,12 +13,6 @@
 #include "runtime/random.h"
 
 namespace orvanel {
-
-int Complain(std::string_view text, int code) {
-  std::cerr << "orvanel-bank: " << text << "\n";
-  return code;
-}
-
 namespace {
 
 std::optional<std::uint64_t> ParseSeed(std::string_view text) {

@@ -7,6 +7,15 @@
 #include "app/bank_tool.h"
 #include "bank/version.h"
 
+namespace orvanel {
+
+int Complain(std::string_view text, int code) {
+  std::cerr << "orvanel-bank: " << text << "\n";
+  return code;
+}
+
+}  // namespace orvanel
+
 namespace {
 
 constexpr std::string_view Usage =
