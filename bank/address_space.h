@@ -8,15 +8,9 @@
 #include <cstdint>
 #include <memory>
 
+#include "bank/sysex_format.h"
+
 namespace orvanel {
-
-inline constexpr std::uint32_t AddressSpaceSize = 1U << 21U;  // three 7-bit address bytes
-
-// An address as Roland writes it: three 7-bit bytes, most significant first.
-inline std::array<std::uint8_t, 3> AddressBytes(std::uint32_t address) {
-  return {static_cast<std::uint8_t>(address >> 14U), static_cast<std::uint8_t>((address >> 7U) & 0x7FU),
-          static_cast<std::uint8_t>(address & 0x7FU)};
-}
 
 class AddressSpace {
  public:

@@ -77,34 +77,37 @@ void SysexCheck::StartMessage(std::uint64_t offset) {
   state_ = State::Header;
 }
 
+namespace {
+
+// The header bytes a message must have to be read at all; the device ID
+// (byte 2) may be any.
+struct RequiredByte {
+  std::size_t position;
+  std::uint8_t value;
+  const char* what;
+  const char* wanted;
+};
+constexpr RequiredByte RequiredHeader[] = {
+    {1, RolandId, "manufacturer ", " is not Roland (41): skipped"},
+    {3, Jd800ModelId, "model ", " is not the JD-800 (3D): skipped"},
+    {4, DataSet1, "command ", " is not DT1 (12): skipped"},
+};
+
+}  // namespace
+
 void SysexCheck::HeaderByte(std::uint8_t byte) {
-  header_[header_size_++] = byte;
-  switch (header_size_) {
-    case 2:
-      if (byte != RolandId) {
-        Fault(message_, message_offset_, "manufacturer " + FormatByte(byte) + " is not Roland (41): skipped");
-        state_ = State::Skipping;
-      }
-      break;
-    case 4:
-      if (byte != Jd800ModelId) {
-        Fault(message_, message_offset_, "model " + FormatByte(byte) + " is not the JD-800 (3D): skipped");
-        state_ = State::Skipping;
-      }
-      break;
-    case 5:
-      if (byte != DataSet1) {
-        Fault(message_, message_offset_, "command " + FormatByte(byte) + " is not DT1 (12): skipped");
-        state_ = State::Skipping;
-      }
-      break;
-    case 8:
-      address_ = header_[5] * 16384U + header_[6] * 128U + header_[7];
-      sum_ = header_[5] + header_[6] + header_[7];
-      state_ = State::Data;
-      break;
-    default:
-      break;
+  const std::size_t position = header_size_++;
+  header_[position] = byte;
+  for (const RequiredByte& required : RequiredHeader) {
+    if (required.position == position && byte != required.value) {
+      Fault(message_, message_offset_, required.what + FormatByte(byte) + required.wanted);
+      state_ = State::Skipping;
+    }
+  }
+  if (header_size_ == header_.size()) {
+    address_ = LinearAddress(header_[5], header_[6], header_[7]);
+    sum_ = header_[5] + header_[6] + header_[7];
+    state_ = State::Data;
   }
 }
 

@@ -2,6 +2,7 @@
 // the internal bank lies in the instrument's memory.
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 #include "bank/bank.h"
@@ -14,6 +15,18 @@ inline constexpr std::uint8_t DeviceId = 0x10;
 inline constexpr std::uint8_t Jd800ModelId = 0x3D;
 inline constexpr std::uint8_t DataSet1 = 0x12;
 inline constexpr std::uint8_t SysexEnd = 0xF7;
+
+// Addresses are three 7-bit bytes, most significant first: 21 bits in all.
+inline constexpr std::uint32_t AddressSpaceSize = 1U << 21U;
+
+inline constexpr std::array<std::uint8_t, 3> AddressBytes(std::uint32_t address) {
+  return {static_cast<std::uint8_t>(address / 16384), static_cast<std::uint8_t>(address % 16384 / 128),
+          static_cast<std::uint8_t>(address % 128)};
+}
+
+inline constexpr std::uint32_t LinearAddress(std::uint8_t a1, std::uint8_t a2, std::uint8_t a3) {
+  return a1 * 16384U + a2 * 128U + a3;
+}
 
 // The internal bank: 05 00 00 up to 06 3F 7F.
 inline constexpr std::uint32_t BankBaseAddress = 5 * 16384;

@@ -1,5 +1,6 @@
 #include "bank/sysex_writer.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -23,9 +24,8 @@ struct WriterState {
 WriterState state;
 
 void SetAddressBytes() {
-  state.header[5] = static_cast<std::uint8_t>(state.linear_address / 16384);
-  state.header[6] = static_cast<std::uint8_t>(state.linear_address % 16384 / 128);
-  state.header[7] = static_cast<std::uint8_t>(state.linear_address % 128);
+  const auto bytes = AddressBytes(static_cast<std::uint32_t>(state.linear_address));
+  std::copy(bytes.begin(), bytes.end(), state.header.begin() + 5);
 }
 
 // Roland's checksum: the value that brings address + data to a multiple of 128.
