@@ -1,49 +1,29 @@
 // orvanel-bank check [--rules] FILE...
 #include <algorithm>
 #include <array>
-#include <cerrno>
-#include <cstring>
-#include <fcntl.h>
 #include <iostream>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 #include "app/bank_tool.h"
 #include "bank/sysex_check.h"
+#include "runtime/input_file.h"
 
 namespace orvanel {
 namespace {
 
 constexpr std::size_t MaxListedRanges = 16;
 
-class ReadOnlyFile {
- public:
-  explicit ReadOnlyFile(const std::string& path) : fd_(open(path.c_str(), O_RDONLY | O_CLOEXEC)) {}
-  ~ReadOnlyFile() {
-    if (fd_ >= 0) close(fd_);
-  }
-  ReadOnlyFile(const ReadOnlyFile&) = delete;
-  ReadOnlyFile& operator=(const ReadOnlyFile&) = delete;
-  int Descriptor() const { return fd_; }
-
- private:
-  int fd_;
-};
-
-// Reads the file in pieces into `check`; 0, or the errno value that stopped it.
-int ReadInto(const std::string& path, SysexCheck& check) {
-  const ReadOnlyFile file(path);
-  if (file.Descriptor() < 0) return errno;
+// Reads the file in pieces into `check`: empty, or why it could not be read.
+std::string ReadInto(const std::string& path, SysexCheck& check) {
+  InputFile file(path);
   std::array<std::uint8_t, 65536> buffer;
   while (check.WantsMore()) {
-    const ssize_t got = read(file.Descriptor(), buffer.data(), buffer.size());
-    if (got < 0 && errno == EINTR) continue;
-    if (got < 0) return errno;
+    const std::size_t got = file.Read(buffer);
     if (got == 0) break;
-    check.Feed({buffer.data(), static_cast<std::size_t>(got)});
+    check.Feed({buffer.data(), got});
   }
-  return 0;
+  return file.Error();
 }
 
 void Report(const std::string& path, const SysexCheck& check) {
@@ -65,10 +45,11 @@ void Report(const std::string& path, const SysexCheck& check) {
   }
   if (check.WholeInternalBank()) {
     std::cout << path << ": the whole internal bank, 05 00 00 - 06 3F 7F:\n";
-    const auto& names = check.PatchNames();
-    for (std::size_t patch = 0; patch < names.size(); ++patch) {
-      std::cout << "  " << PatchNumber(patch) << "  " << names[patch] << "\n";
-    }
+  } else if (!check.CoveredPatches().empty()) {
+    std::cout << path << ": whole patches:\n";
+  }
+  for (const CoveredPatch& patch : check.CoveredPatches()) {
+    std::cout << "  " << patch.where << "  " << patch.name << "\n";
   }
   for (const CheckFault& fault : check.Faults()) {
     std::cout << path << ": ";
@@ -104,8 +85,8 @@ int CheckBankCommand(std::span<const std::string_view> arguments) {
   int worst = ExitSound;
   for (const std::string& path : paths) {
     SysexCheck check(rules);
-    if (const int error = ReadInto(path, check); error != 0) {
-      worst = Complain(path + ": cannot read: " + std::strerror(error), ExitUsage);
+    if (const std::string error = ReadInto(path, check); !error.empty()) {
+      worst = Complain(path + ": cannot read: " + error, ExitUsage);
       continue;
     }
     check.Finish();

@@ -1,6 +1,5 @@
 // orvanel-bank generate FILE [--seed N] [--force]
 #include <charconv>
-#include <filesystem>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -10,6 +9,7 @@
 #include "bank/sysex_writer.h"
 #include "runtime/error_text.h"
 #include "runtime/in_out_error.h"
+#include "runtime/output_file.h"
 #include "runtime/random.h"
 
 namespace orvanel {
@@ -46,17 +46,18 @@ int GenerateBankCommand(std::span<const std::string_view> arguments) {
   }
   if (!path) return Complain("generate needs a FILE", ExitUsage);
 
-  std::error_code ignored;
-  if (!force && std::filesystem::exists(std::filesystem::symlink_status(*path, ignored))) {
-    return Complain(*path + ": exists; add --force to replace it", ExitFaults);
-  }
   const std::uint64_t used = seed.value_or(ClockSeed());
   Bank bank{};
   RandSeed(used);
   GenerateBank(bank);
   try {
-    WriteBank(*path, bank);
+    // Without --force the file is made new in the same step as it is
+    // checked for, so a file that appears meanwhile is never replaced.
+    WriteBank(*path, bank, force ? CreateMode::Replace : CreateMode::New);
   } catch (const EInOutError& error) {
+    if (error.ErrorCode() == FileExistsCode) {
+      return Complain(*path + ": exists; add --force to replace it", ExitFaults);
+    }
     return Complain(*path + ": " + ErrorDisplayText(error.what()), ExitFaults);
   }
   std::cout << "seed " << used << "\n";

@@ -1,5 +1,5 @@
 // Orvanel: one window that writes banks of random JD-800 patches.
-#include "runtime/application.h"
+#include "platform/qt/application.h"
 #include "ui/rand1.h"
 
 int main(int argc, char** argv) {

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "bank/home_page.h"
+#include "bank/patch_number.h"
 #include "bank/patch_rules.h"
 #include "bank/sysex_format.h"
 
@@ -18,13 +19,6 @@ std::string FormatByte(unsigned byte) {
 std::string FormatAddress(std::uint32_t address) {
   const auto bytes = AddressBytes(address);
   return FormatByte(bytes[0]) + " " + FormatByte(bytes[1]) + " " + FormatByte(bytes[2]);
-}
-
-std::string PatchNumber(std::size_t patch_index) {
-  std::string number = "I11";
-  number[1] = static_cast<char>('1' + patch_index / 8);
-  number[2] = static_cast<char>('1' + patch_index % 8);
-  return number;
 }
 
 void SysexCheck::Fault(std::uint64_t message, std::uint64_t offset, std::string text) {
@@ -184,7 +178,9 @@ void SysexCheck::Finish() {
   if (state_ != State::Outside) AbandonMessage("ends without F7 at the end of the file");
   if (message_ == 0) Fault(0, 0, offset_ == 0 ? "the file is empty" : "holds no SysEx message");
   CheckAddresses();
-  CheckBank();
+  FindPatches();
+  whole_bank_ = memory_.NextWhere(false, BankBaseAddress) >= BankEndAddress;
+  if (whole_bank_ && check_rules_) CheckRules();
 }
 
 // The written ranges, and the gaps between them as faults.
@@ -202,18 +198,18 @@ void SysexCheck::CheckAddresses() {
   }
 }
 
-void SysexCheck::CheckBank() {
-  whole_bank_ = memory_.NextWhere(false, BankBaseAddress) >= BankEndAddress;
-  if (!whole_bank_) return;
-  for (std::size_t patch = 0; patch < PatchCount; ++patch) {
+void SysexCheck::FindPatches() {
+  const auto add_if_whole = [&](std::uint32_t address, std::string where) {
+    if (memory_.NextWhere(false, address) < address + PatchSize) return;
     std::string name;
-    for (std::size_t i = 0; i < PatchName.size(); ++i) {
-      const auto c = static_cast<char>(memory_.At(BankBaseAddress + patch * PatchSize + i).value);
+    for (std::uint32_t i = 0; i < PatchName.size(); ++i) {
+      const auto c = static_cast<char>(memory_.At(address + i).value);
       name += (c >= 0x20 && c < 0x7F) ? c : '.';  // never a control character to the terminal
     }
-    patch_names_.push_back(std::move(name));
-  }
-  if (check_rules_) CheckRules();
+    covered_patches_.push_back({address, std::move(where), std::move(name)});
+  };
+  add_if_whole(TemporaryPatchAddress, "temporary");
+  for (std::size_t slot = 0; slot < PatchCount; ++slot) add_if_whole(SlotAddress(slot), PatchNumber(slot));
 }
 
 // Every byte of every patch against the rule of its offset.

@@ -1,8 +1,8 @@
 // Reads a JD-800 SysEx file that nobody vouches for and says whether it is
 // sound: every message framed, Roland JD-800 DT1 with a true checksum and
 // 7-bit data; the instrument's memory rebuilt by address, whatever the message
-// sizes, with its ranges, overlaps and gaps; for a whole internal bank, the
-// patch names and, on request, every byte against Orvanel's rules.
+// sizes, with its ranges, overlaps and gaps; the whole patches it writes, and,
+// on request, every byte of a whole internal bank against Orvanel's rules.
 #pragma once
 
 #include <array>
@@ -13,6 +13,7 @@
 
 #include "bank/address_space.h"
 #include "bank/bank.h"
+#include "bank/sysex_format.h"
 
 namespace orvanel {
 
@@ -27,8 +28,13 @@ struct AddressRange {
   std::uint32_t last;
 };
 
-// How a patch of the internal bank is numbered on the instrument: I11..I88.
-std::string PatchNumber(std::size_t patch_index);
+// A patch whose 384 bytes the file writes whole: the temporary patch or an
+// internal one.
+struct CoveredPatch {
+  std::uint32_t address;  // of its first byte
+  std::string where;      // "temporary", or the slot "I11".."I88"
+  std::string name;       // control characters shown as '.'
+};
 
 // A byte as two hexadecimal digits, "0A"; an address as "05 0A 7F".
 std::string FormatByte(unsigned byte);
@@ -54,8 +60,10 @@ class SysexCheck {
   const std::vector<std::uint8_t>& DeviceIds() const { return device_ids_; }
   const std::vector<AddressRange>& Ranges() const { return ranges_; }
   bool WholeInternalBank() const { return whole_bank_; }
-  // For a whole internal bank: the 64 names, control characters shown as '.'.
-  const std::vector<std::string>& PatchNames() const { return patch_names_; }
+  // Every whole patch, by address: the temporary one first, then I11..I88.
+  const std::vector<CoveredPatch>& CoveredPatches() const { return covered_patches_; }
+  // The instrument's memory as the file leaves it.
+  const AddressSpace& Memory() const { return memory_; }
 
  private:
   enum class State { Outside, Header, Data, Skipping };
@@ -68,7 +76,7 @@ class SysexCheck {
   void AbandonMessage(std::string why);
   void FlushOverlap();
   void CheckAddresses();
-  void CheckBank();
+  void FindPatches();
   void CheckRules();
 
   bool check_rules_;
@@ -106,7 +114,7 @@ class SysexCheck {
   std::vector<std::uint8_t> device_ids_;
   std::vector<AddressRange> ranges_;
   bool whole_bank_ = false;
-  std::vector<std::string> patch_names_;
+  std::vector<CoveredPatch> covered_patches_;
 };
 
 }  // namespace orvanel

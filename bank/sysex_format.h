@@ -32,4 +32,13 @@ inline constexpr std::uint32_t LinearAddress(std::uint8_t a1, std::uint8_t a2, s
 inline constexpr std::uint32_t BankBaseAddress = 5 * 16384;
 inline constexpr std::uint32_t BankEndAddress = BankBaseAddress + BankSize;  // one past
 
+// The patch being played and edited, in the layout of an internal patch: a
+// patch sent there sounds at once and overwrites no memory.
+inline constexpr std::uint32_t TemporaryPatchAddress = 0;
+
+// Internal patch `slot` (0 for I11, 63 for I88).
+inline constexpr std::uint32_t SlotAddress(std::size_t slot) {
+  return BankBaseAddress + static_cast<std::uint32_t>(slot * PatchSize);
+}
+
 }  // namespace orvanel

@@ -54,14 +54,14 @@ void WriteSysexBlock(OutputFile& file) {
 
 }  // namespace
 
-void WriteBank(const std::string& path, const Bank& bank) {
+void WriteBank(const std::string& path, const Bank& bank, CreateMode mode) {
   state.bank = bank.data();
   state.data_offset = 0;
   state.linear_address = static_cast<std::int32_t>(BankBaseAddress);
   state.header = {SysexStart, RolandId, DeviceId, Jd800ModelId, DataSet1, 0, 0, 0};
   SetAddressBytes();
 
-  OutputFile file(path);
+  OutputFile file(path, mode);
   for (std::size_t block = 0; block < SysexBlockCount; ++block) WriteSysexBlock(file);
   file.Close();
 }

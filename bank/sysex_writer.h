@@ -6,6 +6,7 @@
 #include <string>
 
 #include "bank/bank.h"
+#include "runtime/output_file.h"
 
 namespace orvanel {
 
@@ -18,7 +19,7 @@ static_assert(SysexFileSize == 25536);
 
 // Creates or truncates `path` and writes the whole file, every piece straight
 // to the system; raises EInOutError at the first failure, leaving on disk what
-// was written before it.
-void WriteBank(const std::string& path, const Bank& bank);
+// was written before it. CreateMode::New refuses a file that exists already.
+void WriteBank(const std::string& path, const Bank& bank, CreateMode mode = CreateMode::Replace);
 
 }  // namespace orvanel

@@ -1,7 +1,5 @@
 #include "runtime/in_out_error.h"
 
-#include <cerrno>
-
 namespace orvanel {
 
 EInOutError::EInOutError(int code) : std::runtime_error(InOutErrorText(code)), code_(code) {}
@@ -16,29 +14,6 @@ std::string InOutErrorText(int code) {
     case 101: return "Disk full";
     case 106: return "Invalid numeric input";
     default: return "I/O error " + std::to_string(code);
-  }
-}
-
-int InOutCodeFromErrno(int errno_value) {
-  switch (errno_value) {
-    case ENOENT:
-    case ENOTDIR:
-    case ENAMETOOLONG:
-      return 3;
-    case EACCES:
-    case EPERM:
-    case EROFS:
-    case EISDIR:
-    case ETXTBSY:
-      return 5;
-    case EMFILE:
-    case ENFILE:
-      return 4;
-    case ENOSPC:
-    case EDQUOT:
-      return 112;
-    default:
-      return errno_value;
   }
 }
 

@@ -18,8 +18,4 @@ class EInOutError : public std::runtime_error {
 // The text shown for an I/O error code.
 std::string InOutErrorText(int code);
 
-// The I/O error code under which a POSIX errno value is reported, chosen so
-// that the texts above describe what went wrong.
-int InOutCodeFromErrno(int errno_value);
-
 }  // namespace orvanel

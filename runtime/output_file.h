@@ -1,28 +1,29 @@
-// Raw, unbuffered file output: every Write is one write(2), and every failure
-// raises EInOutError.
+// Raw, unbuffered file output: every Write is one call into the system, and
+// every failure raises EInOutError with the code of the platform's I/O error.
 #pragma once
 
 #include <cstdint>
 #include <span>
 #include <string>
-#include <sys/types.h>
 
 namespace orvanel {
 
-// The system calls behind OutputFile, replaceable so that tests can make a
-// close fail.
-struct FileCalls {
-  int (*open)(const char* path, int flags, mode_t mode);
-  ssize_t (*write)(int fd, const void* data, size_t size);
-  int (*close)(int fd);
+enum class CreateMode {
+  Replace,  // a new file, or an existing one cut to zero length
+  New,      // a new file only; an existing one fails with FileExistsCode
 };
 
-FileCalls& ActiveFileCalls();
+// The codes a file step raises beyond the system's own: a write that ends
+// short, a close that fails, and a file that is there already.
+inline constexpr int DiskFullCode = 101;
+inline constexpr int CloseFailedCode = 1;
+inline constexpr int FileExistsCode = 80;
 
 class OutputFile {
  public:
-  // Creates the file, or cuts an existing one to zero length.
-  explicit OutputFile(const std::string& path);
+  // `path` in UTF-8. Opened for reading and writing, shared with other readers
+  // and writers.
+  explicit OutputFile(const std::string& path, CreateMode mode = CreateMode::Replace);
   // Releases a file still open after a failure; the first error stands.
   ~OutputFile();
   OutputFile(const OutputFile&) = delete;
@@ -33,7 +34,7 @@ class OutputFile {
   void Close();
 
  private:
-  int fd_;
+  std::intptr_t handle_;  // a descriptor or a HANDLE; -1 once released
 };
 
 }  // namespace orvanel

@@ -8,11 +8,11 @@
 
 #include "modal_answers.h"
 #include "qt_printers.h"
-#include "runtime/application.h"
-#include "runtime/application_title.h"
+#include "platform/qt/application.h"
+#include "platform/qt/application_title.h"
 #include "runtime/in_out_error.h"
-#include "runtime/message_dialog.h"
-#include "runtime/save_dialog.h"
+#include "platform/qt/message_dialog.h"
+#include "platform/qt/save_dialog.h"
 
 namespace orvanel {
 namespace {

@@ -11,7 +11,7 @@
 #include "bank/sysex_writer.h"
 #include "modal_answers.h"
 #include "qt_printers.h"
-#include "runtime/shell.h"
+#include "platform/qt/shell.h"
 #include "ui/centring.h"
 #include "ui/rand1.h"
 

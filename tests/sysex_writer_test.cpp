@@ -103,6 +103,27 @@ TEST_F(SysexFile, ReplacesALongerFileWhole) {
   EXPECT_EQ(std::count(file.begin(), file.end(), 0xEE), 0);
 }
 
+// Made new in the same step as it is looked for: nothing that exists, not even
+// a link to nowhere, is replaced.
+TEST_F(SysexFile, ANewFileNeverReplacesOneThatExists) {
+  const std::vector<std::uint8_t> old = {1, 2, 3};
+  testing::WriteBytes(path, old);
+  const std::string link = folder / "link.syx";
+  std::filesystem::create_symlink(folder / "nowhere.syx", link);
+  for (const std::string& taken : {path, link}) {
+    try {
+      WriteBank(taken, Bank{}, CreateMode::New);
+      ADD_FAILURE() << taken << " replaced";
+    } catch (const EInOutError& error) {
+      EXPECT_EQ(error.ErrorCode(), FileExistsCode);
+    }
+  }
+  EXPECT_EQ(ReadBytes(path), old);
+  EXPECT_FALSE(std::filesystem::exists(folder / "nowhere.syx"));
+  WriteBank(folder / "new.syx", Bank{}, CreateMode::New);
+  EXPECT_EQ(ReadBytes(folder / "new.syx").size(), SysexFileSize);
+}
+
 TEST_F(SysexFile, TheSameBankGivesTheSameFileAfterAFailedCall) {
   Bank bank{};
   RandSeed(5);

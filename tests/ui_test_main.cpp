@@ -2,7 +2,7 @@
 // platform unless a display is asked for.
 #include <gtest/gtest.h>
 
-#include "runtime/application.h"
+#include "platform/qt/application.h"
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -10,8 +10,9 @@
 
 #include "bank/generate_command.h"
 #include "bank/sysex_writer.h"
+#include "platform/posix/file_calls.h"
+#include "platform/posix/system_error.h"
 #include "runtime/in_out_error.h"
-#include "runtime/output_file.h"
 #include "runtime/random.h"
 #include "temp_folder.h"
 
@@ -167,7 +168,7 @@ TEST(WriteBankFailure, SystemErrorsMapToTheCodesTheirTextsDescribe) {
   };
   for (const Case c : {Case{ENOENT, 3}, Case{ENOTDIR, 3}, Case{ENAMETOOLONG, 3}, Case{EACCES, 5},
                        Case{EPERM, 5}, Case{EROFS, 5}, Case{EISDIR, 5}, Case{ETXTBSY, 5}, Case{EMFILE, 4},
-                       Case{ENFILE, 4}, Case{ENOSPC, 112}, Case{EDQUOT, 112}, Case{EIO, EIO}}) {
+                       Case{ENFILE, 4}, Case{ENOSPC, 112}, Case{EDQUOT, 112}, Case{EEXIST, 80}, Case{EIO, EIO}}) {
     EXPECT_EQ(InOutCodeFromErrno(c.errno_value), c.code) << c.errno_value;
   }
 }

@@ -7,9 +7,9 @@
 #include "bank/generate_command.h"
 #include "bank/home_page.h"
 #include "bank/version.h"
-#include "runtime/application.h"
-#include "runtime/message_dialog.h"
-#include "runtime/shell.h"
+#include "platform/qt/application.h"
+#include "platform/qt/message_dialog.h"
+#include "platform/qt/shell.h"
 #include "ui/background.h"
 #include "ui/centring.h"
 

@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <QWidget>
 
-#include "runtime/image_control.h"
-#include "runtime/save_dialog.h"
+#include "platform/qt/image_control.h"
+#include "platform/qt/save_dialog.h"
 
 namespace orvanel {
 

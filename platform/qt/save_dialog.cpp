@@ -1,4 +1,4 @@
-#include "runtime/save_dialog.h"
+#include "platform/qt/save_dialog.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "runtime/shell.h"
+#include "platform/qt/shell.h"
 
 #include <QDesktopServices>
 #include <QString>

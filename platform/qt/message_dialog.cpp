@@ -1,4 +1,4 @@
-#include "runtime/message_dialog.h"
+#include "platform/qt/message_dialog.h"
 
 #include <QApplication>
 #include <QMessageBox>

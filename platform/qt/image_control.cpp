@@ -1,4 +1,4 @@
-#include "runtime/image_control.h"
+#include "platform/qt/image_control.h"
 
 #include <QApplication>
 #include <QMouseEvent>

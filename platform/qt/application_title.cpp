@@ -1,4 +1,4 @@
-#include "runtime/application_title.h"
+#include "platform/qt/application_title.h"
 
 namespace orvanel {
 

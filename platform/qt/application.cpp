@@ -1,8 +1,8 @@
-#include "runtime/application.h"
+#include "platform/qt/application.h"
 
-#include "runtime/application_title.h"
+#include "platform/qt/application_title.h"
 #include "runtime/error_text.h"
-#include "runtime/message_dialog.h"
+#include "platform/qt/message_dialog.h"
 
 namespace orvanel {
 

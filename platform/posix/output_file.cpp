@@ -4,6 +4,8 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include "platform/posix/file_calls.h"
+#include "platform/posix/system_error.h"
 #include "runtime/in_out_error.h"
 
 namespace orvanel {
@@ -11,8 +13,10 @@ namespace {
 
 int SystemOpen(const char* path, int flags, mode_t mode) { return ::open(path, flags, mode); }
 
-constexpr int DiskFullCode = 101;
-constexpr int CloseFailedCode = 1;
+int OpenFlags(CreateMode mode) {
+  const int create = mode == CreateMode::New ? O_CREAT | O_EXCL : O_CREAT | O_TRUNC;
+  return O_RDWR | O_CLOEXEC | create;
+}
 
 }  // namespace
 
@@ -21,19 +25,19 @@ FileCalls& ActiveFileCalls() {
   return calls;
 }
 
-OutputFile::OutputFile(const std::string& path)
-    : fd_(ActiveFileCalls().open(path.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0666)) {
-  if (fd_ < 0) throw EInOutError(InOutCodeFromErrno(errno));
+OutputFile::OutputFile(const std::string& path, CreateMode mode)
+    : handle_(ActiveFileCalls().open(path.c_str(), OpenFlags(mode), 0666)) {
+  if (handle_ < 0) throw EInOutError(InOutCodeFromErrno(errno));
 }
 
 OutputFile::~OutputFile() {
-  if (fd_ >= 0) ActiveFileCalls().close(fd_);
+  if (handle_ >= 0) ActiveFileCalls().close(static_cast<int>(handle_));
 }
 
 void OutputFile::Write(std::span<const std::uint8_t> bytes) {
   ssize_t written;
   do {
-    written = ActiveFileCalls().write(fd_, bytes.data(), bytes.size());
+    written = ActiveFileCalls().write(static_cast<int>(handle_), bytes.data(), bytes.size());
   } while (written < 0 && errno == EINTR);
   if (written < 0) throw EInOutError(InOutCodeFromErrno(errno));
   if (static_cast<size_t>(written) != bytes.size()) throw EInOutError(DiskFullCode);
@@ -42,8 +46,8 @@ void OutputFile::Write(std::span<const std::uint8_t> bytes) {
 void OutputFile::Close() {
   // Linux releases the descriptor even when close reports an error, so it is
   // never closed twice.
-  const int fd = fd_;
-  fd_ = -1;
+  const int fd = static_cast<int>(handle_);
+  handle_ = -1;
   if (ActiveFileCalls().close(fd) != 0) throw EInOutError(CloseFailedCode);
 }
 
