@@ -1,30 +1,17 @@
 // orvanel-bank check [--rules] FILE...
 #include <algorithm>
-#include <array>
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "app/bank_tool.h"
+#include "app/sysex_file.h"
 #include "bank/sysex_check.h"
-#include "runtime/input_file.h"
 
 namespace orvanel {
 namespace {
 
 constexpr std::size_t MaxListedRanges = 16;
-
-// Reads the file in pieces into `check`: empty, or why it could not be read.
-std::string ReadInto(const std::string& path, SysexCheck& check) {
-  InputFile file(path);
-  std::array<std::uint8_t, 65536> buffer;
-  while (check.WantsMore()) {
-    const std::size_t got = file.Read(buffer);
-    if (got == 0) break;
-    check.Feed({buffer.data(), got});
-  }
-  return file.Error();
-}
 
 void Report(const std::string& path, const SysexCheck& check) {
   std::cout << path << ": " << check.Dt1Messages() << " JD-800 DT1 message"
