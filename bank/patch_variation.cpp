@@ -32,15 +32,25 @@ PatchImage WithinRules(std::span<const std::uint8_t, PatchSize> source) {
   return patch;
 }
 
-// A window of `others` + 1 values is drawn whole when amount (others + 1) >=
-// 100 others, that is when others <= amount / (100 - amount).
-PatchVariation::PatchVariation(unsigned amount, const PatchLocks& locks)
-    : amount_(amount), whole_up_to_(amount >= MaxAmount ? 255 : amount / (MaxAmount - amount)) {
+PatchVariation::PatchVariation(unsigned amount, const PatchLocks& locks) : amount_(amount) {
+  constexpr std::uint16_t None = 0xFFFF;
+  std::array<std::uint16_t, 128> windows_of_max;
+  windows_of_max.fill(None);
   for (std::size_t i = 0; i < PatchSize; ++i) {
     const auto [kind, max] = PatchByteRules[i];
     if (kind != RuleKind::Drawn || locks.test(i)) continue;
-    const unsigned radius = (max * amount + MaxAmount - 1) / MaxAmount;
-    steps_[step_count_++] = {static_cast<std::uint16_t>(i), max, static_cast<std::uint8_t>(radius)};
+    if (windows_of_max[max] == None) {
+      windows_of_max[max] = static_cast<std::uint16_t>(windows_.size());
+      const int radius = static_cast<int>((max * amount + MaxAmount - 1) / MaxAmount);
+      for (int old = 0; old <= max; ++old) {
+        const int low = std::max(old - radius, 0);
+        const auto others = static_cast<unsigned>(std::min<int>(max, old + radius) - low);
+        const bool whole = amount * (others + 1) >= MaxAmount * others;
+        windows_.push_back({static_cast<std::uint8_t>(low), static_cast<std::uint8_t>(whole),
+                            static_cast<std::uint16_t>(whole ? others + 1 : MaxAmount * others)});
+      }
+    }
+    steps_[step_count_++] = {static_cast<std::uint16_t>(i), windows_of_max[max]};
   }
 }
 
@@ -48,21 +58,19 @@ void PatchVariation::Vary(const PatchImage& parent, Patch child) const {
   WithDraws([&](auto random) {
     PatchImage patch = parent;
     const unsigned amount = amount_;
-    const unsigned whole_up_to = whole_up_to_;
     for (std::size_t i = 0; i < step_count_; ++i) {
       const Step step = steps_[i];
       const unsigned old = patch[step.offset];
-      const auto low = static_cast<unsigned>(std::max(static_cast<int>(old) - step.radius, 0));
-      const unsigned others = std::min<unsigned>(step.max, old + step.radius) - low;  // the window but `old`
-      if (others <= whole_up_to) {
-        patch[step.offset] = static_cast<std::uint8_t>(low + random(others + 1));
+      const Window window = windows_[step.windows + old];
+      const std::uint32_t x = random(window.count);
+      if (window.whole != 0) {
+        patch[step.offset] = static_cast<std::uint8_t>(window.low + x);
         continue;
       }
       // One draw makes two: the value to move to, and whether to move at
       // all; chosen without a branch, which at middle amounts would go
       // either way at random.
-      const std::uint32_t x = random(MaxAmount * others);
-      const unsigned value = low + x / MaxAmount;
+      const unsigned value = window.low + x / MaxAmount;
       const unsigned moved = value + (value >= old ? 1 : 0);
       const unsigned keep = 0U - static_cast<unsigned>(x % MaxAmount >= amount);
       patch[step.offset] = static_cast<std::uint8_t>((old & keep) | (moved & ~keep));

@@ -2,19 +2,21 @@
 // draws from the process generator, every byte within its rule.
 //
 // For each drawn byte that is not locked, by ascending offset, with maximum m,
-// source value s and amount a (0..100): the window is s-r..s+r within 0..m,
-// r = ceil(m a / 100), n values in all. If a n >= 100 (n - 1) the byte is
-// drawn uniformly from the window; otherwise one draw x from 0..100(n-1)-1
-// moves it, when x < a (n-1), to value x mod (n-1) of the window without s,
-// and leaves it at s otherwise. One draw a byte either way: the byte changes
-// with probability a/100 (or (n-1)/n, where the window is too small for
-// that), always within r of where it was. At 100 the window is all of 0..m
-// and the byte is drawn just as RandomPatch draws it; at 0 it stays.
+// old value s and amount a (0..100): r = ceil(m a / 100), and the window is
+// max(0, s - r) .. min(m, s + r), n values. If a n >= 100 (n - 1), one draw
+// from 0..n-1 picks the new value in the window, counted from its low end.
+// Otherwise one draw x from 0..100 (n - 1) - 1 decides: if x mod 100 < a the
+// byte moves to value number x div 100 of the window without s, else it
+// stays. So each such byte takes one draw, changes with probability a/100 (or
+// (n - 1)/n where the window is too small for that), and only within r of
+// where it was. At 100 the window is all of 0..m and the draw is RandomPatch's
+// own; at 0 nothing moves.
 #pragma once
 
 #include <array>
 #include <cstdint>
 #include <span>
+#include <vector>
 
 #include "bank/bank.h"
 #include "bank/patch_image.h"
@@ -34,10 +36,6 @@ class PatchVariation {
   // `amount` 0..100.
   PatchVariation(unsigned amount, const PatchLocks& locks);
 
-  // `child` as a variation of `parent`, which must be within the rules: one
-  // draw for every drawn byte that is not locked.
-  void Vary(const PatchImage& parent, Patch child) const;
-
   // Patch I11 of `bank` is `parent` within the rules; I12..I88 are variations
   // of it, in that order.
   void FromPatch(std::span<const std::uint8_t, PatchSize> parent, Bank& bank) const;
@@ -45,13 +43,22 @@ class PatchVariation {
   void FromBank(const Bank& source, Bank& bank) const;
 
  private:
+  // `child` as a variation of `parent`, which must be within the rules.
+  void Vary(const PatchImage& parent, Patch child) const;
+
+  // Where a byte of some maximum may go from each old value, worked out once,
+  // so that a variation costs little more than a fresh patch.
+  struct Window {
+    std::uint8_t low;     // its first value
+    std::uint8_t whole;   // 1: drawn uniformly from the window
+    std::uint16_t count;  // of the one draw: the window's values, or 100 x those but the old one
+  };
   struct Step {
-    std::uint16_t offset;  // in the patch
-    std::uint8_t max;
-    std::uint8_t radius;
+    std::uint16_t offset;   // in the patch
+    std::uint16_t windows;  // the windows of its maximum in windows_, one an old value
   };
   unsigned amount_;
-  unsigned whole_up_to_;  // the most values but the old one of a window drawn whole
+  std::vector<Window> windows_;
   std::array<Step, DrawsPerPatch> steps_{};
   std::size_t step_count_ = 0;
 };
