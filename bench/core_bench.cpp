@@ -10,6 +10,9 @@
 #include <vector>
 
 #include "bank/generate_command.h"
+#include "bank/patch_listing.h"
+#include "bank/patch_number.h"
+#include "bank/patch_variation.h"
 #include "bank/sysex_check.h"
 #include "bank/sysex_writer.h"
 #include "runtime/random.h"
@@ -44,6 +47,34 @@ void BM_GenerateBank(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_GenerateBank)->Unit(benchmark::kMicrosecond);
+
+// A bank of variations, each patch of a source bank varied by the amount
+// given, against BM_GenerateBank; from one patch (I11 the patch itself) too.
+void BM_VaryBank(benchmark::State& state) {
+  const Bank source = SampleBank();
+  const PatchVariation variation(static_cast<unsigned>(state.range(0)), {});
+  Bank bank{};
+  RandSeed(2);
+  for (auto _ : state) {
+    variation.FromBank(source, bank);
+    benchmark::DoNotOptimize(bank.data());
+    benchmark::ClobberMemory();
+  }
+}
+BENCHMARK(BM_VaryBank)->Arg(5)->Arg(30)->Arg(100)->Unit(benchmark::kMicrosecond);
+
+void BM_VaryPatch(benchmark::State& state) {
+  const Bank source = SampleBank();
+  const PatchVariation variation(static_cast<unsigned>(state.range(0)), {});
+  Bank bank{};
+  RandSeed(2);
+  for (auto _ : state) {
+    variation.FromPatch(std::span(source).first<PatchSize>(), bank);
+    benchmark::DoNotOptimize(bank.data());
+    benchmark::ClobberMemory();
+  }
+}
+BENCHMARK(BM_VaryPatch)->Arg(30)->Unit(benchmark::kMicrosecond);
 
 void BM_WriteBank(benchmark::State& state) {
   const Bank bank = SampleBank();
@@ -90,6 +121,23 @@ void BM_CheckBankFile(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_CheckBankFile)->Unit(benchmark::kMicrosecond);
+
+// What orvanel-bank show --format tsv does with a bank beyond reading it:
+// every parameter of 64 patches as rows, into one buffer.
+void BM_ListBankTsv(benchmark::State& state) {
+  const Bank bank = SampleBank();
+  std::string out;
+  for (auto _ : state) {
+    out.assign(PatchTsvHeader);
+    for (std::size_t slot = 0; slot < PatchCount; ++slot) {
+      PatchImage patch;
+      std::copy_n(bank.begin() + static_cast<std::ptrdiff_t>(slot * PatchSize), PatchSize, patch.begin());
+      AppendPatchTsv(out, PatchNumber(slot), patch);
+    }
+    benchmark::DoNotOptimize(out.data());
+  }
+}
+BENCHMARK(BM_ListBankTsv)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace orvanel
