@@ -1,7 +1,6 @@
 #include "bank/patch_listing.h"
 
 #include <algorithm>
-#include <charconv>
 
 #include "bank/parameter_table.h"
 #include "bank/shown_value.h"
@@ -19,12 +18,6 @@ constexpr std::size_t GroupWidth = 2 + Widest(&Parameter::group) + 2;
 constexpr std::size_t NameWidth = Widest(&Parameter::name) + 2;
 constexpr std::size_t ValueWidth = 9;
 constexpr char ToneLetter[ToneBlockCount] = {'A', 'B', 'C', 'D'};
-
-void AppendInteger(std::string& out, unsigned number) {
-  char digits[12];
-  const auto end = std::to_chars(digits, digits + sizeof digits, number).ptr;
-  out.append(digits, end);
-}
 
 void PadTo(std::string& out, std::size_t line_start, std::size_t column) {
   const std::size_t used = out.size() - line_start;

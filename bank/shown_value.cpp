@@ -5,12 +5,6 @@
 namespace orvanel {
 namespace {
 
-void AppendInteger(std::string& out, int number) {
-  char digits[12];
-  const auto end = std::to_chars(digits, digits + sizeof digits, number).ptr;
-  out.append(digits, end);
-}
-
 void AppendUnknown(std::string& out, std::uint8_t value) {
   out += '?';
   AppendInteger(out, value);
@@ -62,6 +56,12 @@ void AppendToneLetters(std::string& out, std::uint8_t value) {
 }
 
 }  // namespace
+
+void AppendInteger(std::string& out, int number) {
+  char digits[12];
+  const auto end = std::to_chars(digits, digits + sizeof digits, number).ptr;
+  out.append(digits, end);
+}
 
 void AppendShown(std::string& out, const ShownForm& form, std::uint8_t value) {
   switch (form.kind) {

@@ -138,6 +138,9 @@ static_assert(std::none_of(ParameterForms.begin(), ParameterForms.end(),
                            [](const ShownForm& form) { return form.kind == ShownKind::Invalid; }),
               "every shown form of the parameter table must be one that ParseShown reads");
 
+// Appends `number` in decimal.
+void AppendInteger(std::string& out, int number);
+
 // Appends how the instrument shows `value`. A value a list or the tone
 // letters have no word for is shown as '?' and the number; Text and Unused
 // append nothing.
