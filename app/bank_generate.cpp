@@ -56,59 +56,29 @@ struct Variations {
   bool keep_given = false;
 };
 
-// The source read and checked, before any draw and before the file is made.
-struct VariationSource {
-  std::string error;
-  std::optional<PatchImage> patch;  // the parent of 64 variations
-  Bank bank{};                      // or the bank whose patches vary one by one
-};
-
-VariationSource Failed(std::string error) {
-  VariationSource source;
-  source.error = std::move(error);
-  return source;
-}
-
-VariationSource ReadVariationSource(const std::string& from) {
-  const SourceName name = SplitSource(from);
-  SlotOrError slot;
-  if (name.patch && !(slot = ParseSlot(*name.patch)).error.empty()) return Failed(slot.error);
-  const PatchFile file = ReadPatchFile(name.path);
-  if (!file.error.empty()) return Failed(file.error);
-  VariationSource source;
-  if (name.patch) {
-    const FilePatch* patch = file.Slot(slot.slot);
-    if (patch == nullptr) return Failed(NoSuchPatch(name.path, slot.slot, file));
-    source.patch = patch->image;
-  } else if (file.whole_bank) {
-    for (std::size_t k = 0; k < PatchCount; ++k) {
-      const PatchImage& image = file.Slot(k)->image;
-      std::copy(image.begin(), image.end(), PatchOf(source.bank, k + 1).begin());
-    }
-  } else if (file.patches.size() == 1) {
-    source.patch = file.patches.front().image;
-  } else {
-    return Failed(name.path + ": holds " + std::to_string(file.patches.size()) + " patches (" + file.List() +
-            ") but not a whole bank: name one as " + name.path + ":PATCH");
-  }
-  return source;
-}
-
 // How many bytes of the source the rules do not allow, brought within them.
-std::size_t BytesOutsideRules(const VariationSource& source) {
+std::size_t BytesOutsideRules(const Source& source) {
   std::size_t count = 0;
-  const auto count_patch = [&](std::span<const std::uint8_t, PatchSize> patch) {
+  const auto count_patch = [&](const PatchImage& patch) {
     const PatchImage ruled = WithinRules(patch);
     for (std::size_t i = 0; i < PatchSize; ++i) count += ruled[i] != patch[i] ? 1 : 0;
   };
   if (source.patch) {
-    count_patch(*source.patch);
+    count_patch(source.patch->image);
   } else {
-    for (std::size_t k = 1; k <= PatchCount; ++k) {
-      count_patch(std::span(source.bank).subspan((k - 1) * PatchSize).first<PatchSize>());
-    }
+    for (const FilePatch& patch : source.file.patches) count_patch(patch.image);
   }
   return count;
+}
+
+// Patch k of the source bank's slots, k = 1..64.
+Bank BankOf(const PatchFile& file) {
+  Bank bank{};
+  for (std::size_t k = 1; k <= PatchCount; ++k) {
+    const PatchImage& image = file.Slot(k - 1)->image;
+    std::copy(image.begin(), image.end(), PatchOf(bank, k).begin());
+  }
+  return bank;
 }
 
 }  // namespace
@@ -153,9 +123,9 @@ int GenerateBankCommand(std::span<const std::string_view> arguments) {
   }
   if (varied && !variations.amount) return Complain("generate --from needs --amount PERCENT", ExitUsage);
 
-  VariationSource source;
+  Source source;
   if (varied) {
-    source = ReadVariationSource(variations.from);
+    source = ReadSource(variations.from, true);
     if (!source.error.empty()) return Complain(source.error, ExitUsage);
   }
 
@@ -167,9 +137,9 @@ int GenerateBankCommand(std::span<const std::string_view> arguments) {
   } else {
     const PatchVariation variation(*variations.amount, variations.locks);
     if (source.patch) {
-      variation.FromPatch(*source.patch, bank);
+      variation.FromPatch(source.patch->image, bank);
     } else {
-      variation.FromBank(source.bank, bank);
+      variation.FromBank(BankOf(source.file), bank);
     }
   }
   try {

@@ -88,19 +88,19 @@ int MergePatchesCommand(std::span<const std::string_view> arguments) {
                     ExitUsage);
   }
 
-  std::vector<std::uint8_t> patches;
-  std::vector<FilePatch> merged;
+  std::vector<PatchImage> patches;
   for (const std::string& source : sources) {
-    SourcePatch patch = ReadSourcePatch(source);
-    if (!patch.error.empty()) return Complain(patch.error, ExitUsage);
-    patches.insert(patches.end(), patch.patch.image.begin(), patch.patch.image.end());
-    merged.push_back(std::move(patch.patch));
+    const Source read = ReadSource(source, false);
+    if (!read.error.empty()) return Complain(read.error, ExitUsage);
+    patches.push_back(read.patch->image);
   }
   // The slots are consecutive, so their bytes go as one run of messages.
-  if (const int code = WriteToolFile(out, Dt1Messages(SlotAddress(at), patches), line.force); code != ExitSound) {
+  std::vector<std::uint8_t> bytes;
+  for (const PatchImage& patch : patches) bytes.insert(bytes.end(), patch.begin(), patch.end());
+  if (const int code = WriteToolFile(out, Dt1Messages(SlotAddress(at), bytes), line.force); code != ExitSound) {
     return code;
   }
-  for (std::size_t i = 0; i < sources.size(); ++i) Announce(PatchNumber(at + i), merged[i].image, sources[i]);
+  for (std::size_t i = 0; i < sources.size(); ++i) Announce(PatchNumber(at + i), patches[i], sources[i]);
   return ExitSound;
 }
 

@@ -43,15 +43,6 @@ PatchFile ReadPatchFile(const std::string& path) {
   return file;
 }
 
-SourceName SplitSource(std::string_view text) {
-  const std::size_t colon = text.rfind(':');
-  if (colon == std::string_view::npos || colon == 0 ||
-      text.find_first_of("/\\", colon) != std::string_view::npos) {
-    return {std::string(text), std::nullopt};
-  }
-  return {std::string(text.substr(0, colon)), std::string(text.substr(colon + 1))};
-}
-
 SlotOrError ParseSlot(std::string_view patch) {
   if (const auto slot = ParsePatchNumber(patch)) return {*slot, {}};
   std::string error = "'";  // appended, not added: g++ 12 warns wrongly of overlap in "'" + string
@@ -63,20 +54,33 @@ std::string NoSuchPatch(const std::string& path, std::size_t slot, const PatchFi
   return path + ": no whole patch " + PatchNumber(slot) + " in it (it holds " + file.List() + ")";
 }
 
-SourcePatch ReadSourcePatch(std::string_view source) {
-  const SourceName name = SplitSource(source);
+Source ReadSource(std::string_view source, bool whole_bank) {
+  const std::size_t colon = source.rfind(':');
+  const bool names_patch = colon != std::string_view::npos && colon != 0 &&
+                           source.find_first_of("/\\", colon) == std::string_view::npos;
+  const std::string path(names_patch ? source.substr(0, colon) : source);
   SlotOrError slot;
-  if (name.patch && !(slot = ParseSlot(*name.patch)).error.empty()) return {slot.error, {}};
-  const PatchFile file = ReadPatchFile(name.path);
-  if (!file.error.empty()) return {file.error, {}};
-  if (name.patch) {
-    if (const FilePatch* patch = file.Slot(slot.slot)) return {{}, *patch};
-    return {NoSuchPatch(name.path, slot.slot, file), {}};
+  Source read;
+  if (names_patch && !(slot = ParseSlot(source.substr(colon + 1))).error.empty()) {
+    read.error = slot.error;
+    return read;
   }
-  if (file.patches.size() == 1) return {{}, file.patches.front()};
-  return {name.path + ": holds " + std::to_string(file.patches.size()) + " patches (" + file.List() +
-              "): name one as " + name.path + ":PATCH",
-          {}};
+  read.file = ReadPatchFile(path);
+  if (!read.file.error.empty()) {
+    read.error = read.file.error;
+  } else if (names_patch) {
+    if (const FilePatch* patch = read.file.Slot(slot.slot)) {
+      read.patch = *patch;
+    } else {
+      read.error = NoSuchPatch(path, slot.slot, read.file);
+    }
+  } else if (read.file.patches.size() == 1) {
+    read.patch = read.file.patches.front();
+  } else if (!(whole_bank && read.file.whole_bank)) {
+    read.error = path + ": holds " + std::to_string(read.file.patches.size()) + " patches (" + read.file.List() + ")" +
+                 (whole_bank ? " but not a whole bank" : "") + ": name one as " + path + ":PATCH";
+  }
+  return read;
 }
 
 }  // namespace orvanel

@@ -32,14 +32,6 @@ struct PatchFile {
 // writes aside) and that writes at least one whole patch.
 PatchFile ReadPatchFile(const std::string& path);
 
-// A SOURCE: "FILE" or "FILE:PATCH". The text after the last ':' names a
-// patch when it holds no folder separator, so that "C:\bank.syx" is a file.
-struct SourceName {
-  std::string path;
-  std::optional<std::string> patch;
-};
-SourceName SplitSource(std::string_view text);
-
 // The slot of PATCH, I11..I88, or why not.
 struct SlotOrError {
   std::size_t slot = 0;
@@ -50,12 +42,15 @@ SlotOrError ParseSlot(std::string_view patch);
 // "FILE: no whole patch I23 in it (it holds I11, I12)".
 std::string NoSuchPatch(const std::string& path, std::size_t slot, const PatchFile& file);
 
-// The one patch a SOURCE stands for: FILE:PATCH, or a FILE that holds
-// exactly one whole patch. `error` says why not.
-struct SourcePatch {
-  std::string error;
-  FilePatch patch;
+// A SOURCE read: "FILE:PATCH" stands for that patch of FILE, "FILE" for the
+// one patch the file holds or, where `whole_bank` allows, for a whole bank.
+// The text after the last ':' names a patch when it holds no folder
+// separator, so that "C:\bank.syx" is a file.
+struct Source {
+  std::string error;  // why SOURCE stands for nothing; empty when it stands for something
+  PatchFile file;
+  std::optional<FilePatch> patch;  // none for a whole bank
 };
-SourcePatch ReadSourcePatch(std::string_view source);
+Source ReadSource(std::string_view source, bool whole_bank);
 
 }  // namespace orvanel
