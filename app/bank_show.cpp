@@ -2,6 +2,7 @@
 #include <iostream>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/bank_tool.h"
 #include "app/patch_file.h"
@@ -35,23 +36,26 @@ int ShowPatchesCommand(std::span<const std::string_view> arguments) {
 
   const PatchFile file = ReadPatchFile(*path);
   if (!file.error.empty()) return Complain(file.error, ExitUsage);
-  std::string out(tsv ? PatchTsvHeader : "");
-  const auto show = [&](const FilePatch& shown) {
-    if (tsv) {
-      AppendPatchTsv(out, shown.where, shown.image);
-    } else {
-      if (!out.empty()) out += '\n';
-      AppendPatchText(out, shown.where, shown.image);
-    }
-  };
+  std::vector<const FilePatch*> shown;
   if (patch) {
-    const FilePatch* shown = file.Slot(slot.slot);
-    if (shown == nullptr) return Complain(NoSuchPatch(*path, slot.slot, file), ExitUsage);
-    show(*shown);
+    shown.push_back(file.Slot(slot.slot));
+    if (shown.front() == nullptr) return Complain(NoSuchPatch(*path, slot.slot, file), ExitUsage);
   } else {
-    for (const FilePatch& shown : file.patches) show(shown);
+    for (const FilePatch& each : file.patches) shown.push_back(&each);
   }
-  std::cout.write(out.data(), static_cast<std::streamsize>(out.size()));
+  // A patch at a time through one buffer: a whole bank as one string would
+  // cost more in fresh memory than in formatting.
+  std::string out(tsv ? PatchTsvHeader : "");
+  for (const FilePatch* each : shown) {
+    if (tsv) {
+      AppendPatchTsv(out, each->where, each->image);
+    } else {
+      if (each != shown.front()) out += '\n';
+      AppendPatchText(out, each->where, each->image);
+    }
+    std::cout.write(out.data(), static_cast<std::streamsize>(out.size()));
+    out.clear();
+  }
   std::cout.flush();
   return std::cout ? ExitSound : Complain("cannot write the listing", ExitFaults);
 }
