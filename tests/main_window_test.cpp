@@ -11,6 +11,7 @@
 #include "bank/sysex_writer.h"
 #include "modal_answers.h"
 #include "qt_printers.h"
+#include "platform/qt/application.h"
 #include "platform/qt/shell.h"
 #include "ui/centring.h"
 #include "ui/rand1.h"
@@ -32,16 +33,28 @@ TEST(CentredOrigin, FollowsTheIntegerFormulaAndNeverLeavesTheScreen) {
   }
 }
 
+// The window as start-up shows it.
 class MainWindow : public ::testing::Test {
  protected:
   MainWindow() {
-    form.show();
-    form.activateWindow();
+    TApplication::ShowMainForm(form);
     EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
   }
 
   TForm1 form;
 };
+
+// Run on an X server without a window manager (see CMakeLists.txt), where
+// nothing but the program itself makes its window active.
+TEST(StartUp, MakesTheWindowActiveWithGenerateFocusedAndDrawnAsTheDefault) {
+  TForm1 form;
+  TApplication::ShowMainForm(form);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+  EXPECT_EQ(QApplication::activeWindow(), &form);
+  EXPECT_EQ(QApplication::focusWidget(), form.Button1);
+  EXPECT_TRUE(form.Button1->isDefault());
+  EXPECT_FALSE(form.Button2->isDefault());
+}
 
 TEST_F(MainWindow, IsOneFramelessFixedWindowWithItsControlsInPlace) {
   EXPECT_EQ(Form1, &form);
@@ -88,8 +101,6 @@ TEST_F(MainWindow, IsOneFramelessFixedWindowWithItsControlsInPlace) {
   EXPECT_FALSE(form.Label1->autoFillBackground());
   EXPECT_EQ(form.Label1->palette().color(QPalette::WindowText), QColor(Qt::black));
   EXPECT_EQ(form.Button1->nextInFocusChain(), form.Button2);
-  EXPECT_EQ(QApplication::focusWidget(), form.Button1);
-  EXPECT_TRUE(form.Button1->isDefault());
 }
 
 TEST_F(MainWindow, BackgroundIsThe555PictureWithItsPanelFrameAndText) {
@@ -301,10 +312,8 @@ TEST(MainWindowLifetime, QuitAndClosingEndTheLoopWithExitCode0) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     TForm1 form;
-    form.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     QTimer::singleShot(0, &form, [&] { c.end(form); });
-    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_EQ(TApplication::Run(form), 0);
     EXPECT_FALSE(form.isVisible());
   }
 }
