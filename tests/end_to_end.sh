@@ -58,21 +58,26 @@ wait_titled() {  # dialog | question
   return 1
 }
 
-# A window can be mapped a moment before it takes keys: press KEY in WINDOW
-# until the window goes away.
+# Presses KEY in WINDOW until the window goes away: a window can be mapped a
+# moment before it takes keys. A key goes only to the window itself, and again
+# only after two seconds, so that none lands in the window that comes next.
 press_until_gone() {  # WINDOW KEY
-  for _ in $(seq 40); do
+  for _ in $(seq 10); do
     visible "$1" || return 0
-    xdotool windowfocus --sync "$1" 2>/dev/null || true
-    xdotool key "$2"
-    sleep 0.25
+    timeout 5 xdotool windowfocus --sync "$1" 2>/dev/null && xdotool key "$2"
+    for _ in $(seq 20); do
+      visible "$1" || return 0
+      sleep 0.1
+    done
   done
   fail "window $1 did not close on $2"
 }
 
-type_into() {  # WINDOW TEXT: replaces what the focused name box holds
+# Replaces what the focused name box holds. GTK's completes a name typed
+# before it has listed its folder ("bank" to "bank.syx"): give it time.
+type_into() {  # WINDOW TEXT
   xdotool windowfocus --sync "$1"
-  sleep 0.3
+  sleep 1
   xdotool key ctrl+a
   xdotool type --delay 5 "$2"
 }
@@ -157,25 +162,26 @@ for dialogs in qt gtk3; do
   cmp -s "$work/plain-confirmation.rgb" "$work/confirmation.rgb" || fail "Qt options changed the confirmation"
   press_until_gone "$confirmation" Return
 
-  # An existing bank.syx, the name typed without its extension: one question;
-  # "No" leaves the file as it was and opens the dialog on "bank" again.
+  # An existing bank.syx, the name typed without its extension: one question.
+  # "No" leaves the file as it was and shows the dialog again, here cancelled.
   head -c 1000 /dev/urandom >"$folder/bank.syx"
   cp "$folder/bank.syx" "$work/old.syx"
-  xdotool windowfocus --sync "$main"
-  xdotool key g
-  dialog=$(wait_titled dialog) || fail "no save dialog"
-  type_into "$dialog" bank
-  press_until_gone "$dialog" Return
-  question=$(wait_titled question) || fail "no question before replacing bank.syx"
-  press_until_gone "$question" n
-  dialog=$(wait_titled dialog) || fail "no save dialog after No"
-  xdotool search --onlyvisible --name '^Information$' >/dev/null && fail "confirmed after No"
-  cmp -s "$folder/bank.syx" "$work/old.syx" || fail "bank.syx changed after No"
+  for answer in n y; do
+    xdotool windowfocus --sync "$main"
+    xdotool key g
+    dialog=$(wait_titled dialog) || fail "no save dialog"
+    type_into "$dialog" bank
+    press_until_gone "$dialog" Return
+    question=$(wait_titled question) || fail "no question before replacing bank.syx"
+    press_until_gone "$question" "$answer"
+    [ "$answer" = y ] && break
+    dialog=$(wait_titled dialog) || fail "no save dialog after No"
+    press_until_gone "$dialog" Escape
+    xdotool search --onlyvisible --name '^Information$' >/dev/null && fail "confirmed after No"
+    cmp -s "$folder/bank.syx" "$work/old.syx" || fail "bank.syx changed after No"
+  done
 
-  # "Yes" to the same question replaces it, and only then confirms.
-  press_until_gone "$dialog" Return
-  question=$(wait_titled question) || fail "no question the second time"
-  press_until_gone "$question" y
+  # "Yes" replaces it, and only then confirms.
   confirmation=$(wait_window Information) || fail "no confirmation after Yes"
   [ "$(stat -c %s "$folder/bank.syx")" = 25536 ] || fail "bank.syx not replaced by a new bank"
   press_until_gone "$confirmation" Return
