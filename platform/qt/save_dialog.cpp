@@ -20,11 +20,17 @@ QString OfferedPath(const QString& last_path) {
   return QDir(folder).filePath(file.fileName());
 }
 
+// The default extension as Qt takes it, without its leading period.
+QString Suffix(const QString& default_ext) {
+  return default_ext.startsWith(u'.') ? default_ext.mid(1) : default_ext;
+}
+
 // The path that is written: the default extension after a file name typed
 // without one.
 QString WithDefaultExt(const QString& path, const QString& default_ext) {
-  if (default_ext.isEmpty() || QFileInfo(path).fileName().contains(u'.')) return path;
-  return path + (default_ext.startsWith(u'.') ? default_ext : u'.' + default_ext);
+  const QString suffix = Suffix(default_ext);
+  if (suffix.isEmpty() || QFileInfo(path).fileName().contains(u'.')) return path;
+  return path + u'.' + suffix;
 }
 
 // Qt's own question, in Qt's words.
@@ -44,7 +50,7 @@ bool TSaveDialog::Execute() {
     const QString typed = AskForName(offered);
     if (typed.isEmpty()) return false;
     // Every dialog, Qt's own or the desktop's, checks the name it returns;
-    // the extension added after it has closed is checked here, once.
+    // an extension added after a desktop's dialog has closed is checked here.
     const QString path = WithDefaultExt(typed, DefaultExt);
     const QFileInfo file(path);
     if (path != typed && (Options & ofOverwritePrompt) != 0 && file.exists() && !file.isDir() &&
@@ -62,7 +68,9 @@ QString TSaveDialog::AskForName(const QString& offered) const {
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setNameFilters(QtNameFilters(Filter));
-  // No default suffix of Qt's: after a native dialog Qt would add it unchecked.
+  // Qt's own dialog adds the extension before it checks the name. After a
+  // desktop's dialog (it has no widgets of Qt's) Qt would add it unchecked.
+  if (dialog.layout() != nullptr) dialog.setDefaultSuffix(Suffix(DefaultExt));
   dialog.setOption(QFileDialog::DontConfirmOverwrite, (Options & ofOverwritePrompt) == 0);
   dialog.setSizeGripEnabled((Options & ofEnableSizing) != 0);
   if (!offered.isEmpty()) dialog.selectFile(offered);

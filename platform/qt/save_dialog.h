@@ -28,8 +28,10 @@ class TSaveDialog : public QObject, public SaveFilePrompt {
   unsigned Options = 0;
   QString FileName;    // initial name; holds the confirmed path afterwards
 
-  // Asks before an existing file is replaced (ofOverwritePrompt), whichever
-  // dialog Qt shows; a "No" opens the dialog again on the name as typed.
+  // Asks once before an existing file is replaced (ofOverwritePrompt),
+  // whichever dialog Qt shows. After a "No" the user chooses again: in Qt's
+  // own dialog, which stays open, or in a desktop's, opened again on the name
+  // as typed.
   bool Execute() override;
   std::string ChosenPath() const override;
 
