@@ -32,26 +32,44 @@ title="Save JD800 Sysex Bank ..."
 screen_width=1024
 screen_height=768
 
+# xdotool's searches walk every window and give up when one goes away
+# meanwhile, as the dialogs' windows do: so they are tried again.
 visible() {  # WINDOW
-  xdotool search --onlyvisible --name '.*' 2>/dev/null | grep -qx "$1"
+  xwininfo -id "$1" 2>/dev/null | grep -q IsViewable
+}
+
+geometry() {  # WINDOW: sets X, Y, WIDTH and HEIGHT
+  shell=$(xdotool getwindowgeometry --shell "$1" 2>/dev/null) || return 1
+  eval "$shell"
 }
 
 wait_window() {  # NAME: the id of the visible window of that exact name
-  timeout 20 xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1
+  for _ in $(seq 100); do
+    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1) || true
+    [ -n "$id" ] && echo "$id" && return 0
+    sleep 0.2
+  done
+  return 1
 }
 
 # The save dialog and its question bear the same title; the question is the
-# small one. Waits for the only visible window of that title to be a dialog
-# (wide) or a question (narrow).
+# small one. Waits for a question, or for a dialog with no question beside it,
+# and gives its id.
 wait_titled() {  # dialog | question
   for _ in $(seq 100); do
-    ids=$(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null || true)
-    if [ -n "$ids" ] && [ "$(echo "$ids" | wc -l)" = 1 ]; then
-      eval "$(xdotool getwindowgeometry --shell "$ids")"
-      if { [ "$1" = dialog ] && [ "$WIDTH" -ge 500 ]; } || { [ "$1" = question ] && [ "$WIDTH" -lt 500 ]; }; then
-        echo "$ids"
-        return 0
-      fi
+    narrow=""
+    wide=""
+    for id in $(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null || true); do
+      geometry "$id" || continue
+      if [ "$WIDTH" -lt 500 ]; then narrow=$id; else wide="$wide $id"; fi
+    done
+    if [ "$1" = question ] && [ -n "$narrow" ]; then
+      echo "$narrow"
+      return 0
+    fi
+    if [ "$1" = dialog ] && [ -z "$narrow" ] && [ "$(echo "$wide" | wc -w)" = 1 ]; then
+      echo $wide
+      return 0
     fi
     sleep 0.1
   done
@@ -90,7 +108,7 @@ start() {  # FOLDER [ARGUMENTS...]
   (cd "$folder" && exec "$program" "$@") >"$work/program.log" 2>&1 &
   program_pid=$!
   main=$(wait_window Orvanel) || fail "no main window"
-  eval "$(xdotool getwindowgeometry --shell "$main")"
+  geometry "$main" || fail "main window gone"
   [ "$WIDTH" = 300 ] && [ "$HEIGHT" = 200 ] || fail "window is ${WIDTH}x$HEIGHT"
   [ "$X" = 362 ] && [ "$Y" = 284 ] || fail "window is at $X,$Y, not centred"
   for _ in $(seq 50); do
@@ -118,7 +136,7 @@ save_new() {  # NAME
   press_until_gone "$dialog" Return
   confirmation=$(wait_window Information) || fail "no confirmation"
   [ "$(stat -c %s "$folder/$1.syx")" = 25536 ] || fail "$1.syx is not 25536 bytes"
-  eval "$(xdotool getwindowgeometry --shell "$confirmation")"
+  geometry "$confirmation" || fail "confirmation gone"
   [ "$X" = $(((screen_width - WIDTH) / 2)) ] && [ "$Y" = $(((screen_height - HEIGHT) / 2)) ] ||
     fail "confirmation ${WIDTH}x$HEIGHT at $X,$Y, not centred on the screen"
 }
@@ -163,7 +181,8 @@ for dialogs in qt gtk3; do
   press_until_gone "$confirmation" Return
 
   # An existing bank.syx, the name typed without its extension: one question.
-  # "No" leaves the file as it was and shows the dialog again, here cancelled.
+  # "No" leaves the file as it was, and the dialog is there again to choose
+  # another name or, as here, to cancel.
   head -c 1000 /dev/urandom >"$folder/bank.syx"
   cp "$folder/bank.syx" "$work/old.syx"
   for answer in n y; do
@@ -171,13 +190,16 @@ for dialogs in qt gtk3; do
     xdotool key g
     dialog=$(wait_titled dialog) || fail "no save dialog"
     type_into "$dialog" bank
-    press_until_gone "$dialog" Return
+    xdotool key Return  # Qt's own dialog asks from inside, GTK's is gone first
     question=$(wait_titled question) || fail "no question before replacing bank.syx"
     press_until_gone "$question" "$answer"
     [ "$answer" = y ] && break
     dialog=$(wait_titled dialog) || fail "no save dialog after No"
     press_until_gone "$dialog" Escape
-    xdotool search --onlyvisible --name '^Information$' >/dev/null && fail "confirmed after No"
+    for _ in 1 2 3; do
+      xdotool search --onlyvisible --name '^Information$' >/dev/null 2>&1 && fail "confirmed after No"
+      sleep 0.1
+    done
     cmp -s "$folder/bank.syx" "$work/old.syx" || fail "bank.syx changed after No"
   done
 
