@@ -2,9 +2,8 @@
 #include "platform/qt/application.h"
 #include "ui/rand1.h"
 
-int main(int argc, char** argv) {
-  orvanel::TApplication application(argc, argv);
+int main(int /*argc*/, char** argv) {
+  orvanel::TApplication application(argv[0]);
   orvanel::TForm1 form;
-  form.show();
-  return orvanel::TApplication::exec();
+  return orvanel::TApplication::Run(form);
 }

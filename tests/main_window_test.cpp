@@ -11,6 +11,7 @@
 #include "bank/sysex_writer.h"
 #include "modal_answers.h"
 #include "qt_printers.h"
+#include "platform/qt/application.h"
 #include "platform/qt/shell.h"
 #include "ui/centring.h"
 #include "ui/rand1.h"
@@ -32,16 +33,28 @@ TEST(CentredOrigin, FollowsTheIntegerFormulaAndNeverLeavesTheScreen) {
   }
 }
 
+// The window as start-up shows it.
 class MainWindow : public ::testing::Test {
  protected:
   MainWindow() {
-    form.show();
-    form.activateWindow();
+    TApplication::ShowMainForm(form);
     EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
   }
 
   TForm1 form;
 };
+
+// Run on an X server without a window manager (see CMakeLists.txt), where
+// nothing but the program itself makes its window active.
+TEST(StartUp, MakesTheWindowActiveWithGenerateFocusedAndDrawnAsTheDefault) {
+  TForm1 form;
+  TApplication::ShowMainForm(form);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+  EXPECT_EQ(QApplication::activeWindow(), &form);
+  EXPECT_EQ(QApplication::focusWidget(), form.Button1);
+  EXPECT_TRUE(form.Button1->isDefault());
+  EXPECT_FALSE(form.Button2->isDefault());
+}
 
 TEST_F(MainWindow, IsOneFramelessFixedWindowWithItsControlsInPlace) {
   EXPECT_EQ(Form1, &form);
@@ -88,8 +101,6 @@ TEST_F(MainWindow, IsOneFramelessFixedWindowWithItsControlsInPlace) {
   EXPECT_FALSE(form.Label1->autoFillBackground());
   EXPECT_EQ(form.Label1->palette().color(QPalette::WindowText), QColor(Qt::black));
   EXPECT_EQ(form.Button1->nextInFocusChain(), form.Button2);
-  EXPECT_EQ(QApplication::focusWidget(), form.Button1);
-  EXPECT_TRUE(form.Button1->isDefault());
 }
 
 TEST_F(MainWindow, BackgroundIsThe555PictureWithItsPanelFrameAndText) {
@@ -226,12 +237,13 @@ class Mouse : public MainWindow {
   }
   ~Mouse() override { SetWebAddressOpener(nullptr); }
 
-  // Press and release as the window delivers them: both to the control under
-  // the press, which keeps the mouse until the release.
+  // Press, move and release as a real mouse does, into the window, which
+  // hands them to its controls itself.
   void PressAndRelease(QPoint press, QPoint release) {
-    QWidget* target = form.childAt(press);
-    QTest::mousePress(target, Qt::LeftButton, {}, target->mapFrom(&form, press));
-    QTest::mouseRelease(target, Qt::LeftButton, {}, target->mapFrom(&form, release));
+    QWindow* window = form.windowHandle();
+    QTest::mousePress(window, Qt::LeftButton, {}, press);
+    QTest::mouseMove(window, release);
+    QTest::mouseRelease(window, Qt::LeftButton, {}, release);
   }
 };
 
@@ -247,7 +259,7 @@ TEST_F(Mouse, OnlyAClickInsideTheLinkOpensTheHomePageOnce) {
       {"left of the area", {63, 90}, {63, 90}, 0},
       {"below the area", {150, 105}, {150, 105}, 0},
       {"press inside, release outside", {150, 92}, {150, 120}, 0},
-      {"press outside, release inside", {150, 60}, {150, 92}, 0},
+      {"press on the picture, release inside", {150, 60}, {150, 92}, 0},
       {"on the version label", {120, 170}, {120, 170}, 0},
   };
   for (const Case& c : cases) {
@@ -258,6 +270,12 @@ TEST_F(Mouse, OnlyAClickInsideTheLinkOpensTheHomePageOnce) {
     EXPECT_EQ(opened, c.opened);
     EXPECT_EQ(QApplication::focusWidget(), form.Button2);  // no focus moves
   }
+
+  // The window hands a release to the control that took the press; a release
+  // that reaches the link without its press, however, is no click either.
+  opened = 0;
+  QTest::mouseRelease(form.Image2, Qt::LeftButton, {}, {80, 12});
+  EXPECT_EQ(opened, 0);
 }
 
 // Platforms differ in whether the second press of a double click also comes
@@ -301,12 +319,29 @@ TEST(MainWindowLifetime, QuitAndClosingEndTheLoopWithExitCode0) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     TForm1 form;
-    form.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     QTimer::singleShot(0, &form, [&] { c.end(form); });
-    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_EQ(TApplication::Run(form), 0);
     EXPECT_FALSE(form.isVisible());
   }
+}
+
+// A cancel on the first press changes nothing, and the next dialog again
+// opens with an empty name.
+TEST_F(MainWindow, ACancelledFirstPressLeavesTheNextDialogEmpty) {
+  ModalAnswers answers;
+  QStringList names;
+  for (int press = 1; press <= 2; ++press) {
+    answers.Then([&](QWidget* modal) {
+      auto* dialog = qobject_cast<QFileDialog*>(modal);
+      ASSERT_NE(dialog, nullptr);
+      names << testing::NameBox(dialog)->text();
+      QTimer::singleShot(0, dialog, &QDialog::reject);
+    });
+    QTest::keyClick(form.Button1, Qt::Key_G);
+  }
+  EXPECT_TRUE(answers.AllAnswered());  // and no message
+  EXPECT_EQ(names, QStringList({"", ""}));
+  EXPECT_TRUE(form.SaveDialog1->FileName.isEmpty());
 }
 
 // The whole command through the window: an error box, then the window still

@@ -5,12 +5,21 @@
 #include <exception>
 
 #include <QApplication>
+#include <QWidget>
 
 namespace orvanel {
 
 class TApplication : public QApplication {
  public:
-  TApplication(int& argc, char** argv);
+  // Qt sees the program's name alone: the program reads no command line, so
+  // none of Qt's own options (-style, -reverse, ...) takes effect either.
+  explicit TApplication(char* program_name);
+
+  // Shows the main window as the active window, its focus on the control
+  // that holds it, then handles events until the window closes.
+  static int Run(QWidget& main_form);
+  // Run's first step: shows and activates the main window.
+  static void ShowMainForm(QWidget& main_form);
 
   // Shows the error in a modal box and lets the program carry on.
   static void HandleException(const std::exception& error);

@@ -9,7 +9,8 @@ namespace orvanel {
 
 enum class MsgDlgType { Information, Error };
 
-// A modal box over the active window; returns once the user has closed it.
+// A modal box of fixed size, owned by the active window and centred on the
+// screen; returns once the user has closed it.
 // An information box is captioned "Information"; an error box takes `caption`.
 void MessageDlg(std::string_view text, MsgDlgType type, const QString& caption = {});
 

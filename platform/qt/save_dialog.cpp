@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QMessageBox>
 
 namespace orvanel {
 namespace {
@@ -19,23 +20,62 @@ QString OfferedPath(const QString& last_path) {
   return QDir(folder).filePath(file.fileName());
 }
 
+// The default extension as Qt takes it, without its leading period.
+QString Suffix(const QString& default_ext) {
+  return default_ext.startsWith(u'.') ? default_ext.mid(1) : default_ext;
+}
+
+// The path that is written: the default extension after a file name typed
+// without one.
+QString WithDefaultExt(const QString& path, const QString& default_ext) {
+  const QString suffix = Suffix(default_ext);
+  if (suffix.isEmpty() || QFileInfo(path).fileName().contains(u'.')) return path;
+  return path + u'.' + suffix;
+}
+
+// Qt's own question, in Qt's words.
+bool MayReplace(QWidget* owner, const QString& title, const QString& path) {
+  const QString question = QFileDialog::tr("%1 already exists.\nDo you want to replace it?");
+  return QMessageBox::warning(owner, title, question.arg(QFileInfo(path).fileName()),
+                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+}
+
 }  // namespace
 
 TSaveDialog::TSaveDialog(QWidget* owner) : QObject(owner), owner_(owner) {}
 
 bool TSaveDialog::Execute() {
-  const QString offered = OfferedPath(FileName);
+  QString offered = OfferedPath(FileName);
+  for (;;) {
+    const QString typed = AskForName(offered);
+    if (typed.isEmpty()) return false;
+    // Every dialog, Qt's own or the desktop's, checks the name it returns;
+    // an extension added after a desktop's dialog has closed is checked here.
+    const QString path = WithDefaultExt(typed, DefaultExt);
+    const QFileInfo file(path);
+    if (path != typed && (Options & ofOverwritePrompt) != 0 && file.exists() && !file.isDir() &&
+        !MayReplace(owner_, Title, path)) {
+      offered = typed;  // choose again, from the name as typed
+      continue;
+    }
+    FileName = path;
+    return true;
+  }
+}
+
+QString TSaveDialog::AskForName(const QString& offered) const {
   QFileDialog dialog(owner_, Title);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setNameFilters(QtNameFilters(Filter));
-  dialog.setDefaultSuffix(DefaultExt.startsWith(u'.') ? DefaultExt.mid(1) : DefaultExt);
+  // Qt's own dialog adds the extension before it checks the name. After a
+  // desktop's dialog (it has no widgets of Qt's) Qt would add it unchecked.
+  if (dialog.layout() != nullptr) dialog.setDefaultSuffix(Suffix(DefaultExt));
   dialog.setOption(QFileDialog::DontConfirmOverwrite, (Options & ofOverwritePrompt) == 0);
   dialog.setSizeGripEnabled((Options & ofEnableSizing) != 0);
   if (!offered.isEmpty()) dialog.selectFile(offered);
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
-  FileName = dialog.selectedFiles().constFirst();
-  return true;
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return dialog.selectedFiles().constFirst();
 }
 
 std::string TSaveDialog::ChosenPath() const { return QFile::encodeName(FileName).toStdString(); }

@@ -24,14 +24,21 @@ class TSaveDialog : public QObject, public SaveFilePrompt {
 
   QString Title;
   QString Filter;      // "Name|*.ext" pairs, joined by "|"
-  QString DefaultExt;  // added to a name typed without an extension
+  QString DefaultExt;  // added to a file name typed without an extension
   unsigned Options = 0;
   QString FileName;    // initial name; holds the confirmed path afterwards
 
+  // Asks once before an existing file is replaced (ofOverwritePrompt),
+  // whichever dialog Qt shows. After a "No" the user chooses again: in Qt's
+  // own dialog, which stays open, or in a desktop's, opened again on the name
+  // as typed.
   bool Execute() override;
   std::string ChosenPath() const override;
 
  private:
+  // The path the dialog returns, as typed; empty when cancelled.
+  QString AskForName(const QString& offered) const;
+
   QWidget* owner_;
 };
 
