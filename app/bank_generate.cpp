@@ -1,28 +1,18 @@
 // orvanel-bank generate FILE [--seed N] [--force]
-#include <charconv>
 #include <iostream>
 #include <optional>
 #include <string>
 
 #include "app/bank_tool.h"
+#include "app/command_options.h"
+#include "app/file_error.h"
 #include "bank/generate_command.h"
 #include "bank/sysex_writer.h"
-#include "runtime/error_text.h"
 #include "runtime/in_out_error.h"
 #include "runtime/output_file.h"
 #include "runtime/random.h"
 
 namespace orvanel {
-namespace {
-
-std::optional<std::uint64_t> ParseSeed(std::string_view text) {
-  std::uint64_t seed = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), seed);
-  if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-  return seed;
-}
-
-}  // namespace
 
 int GenerateBankCommand(std::span<const std::string_view> arguments) {
   std::optional<std::string> path;
@@ -33,8 +23,8 @@ int GenerateBankCommand(std::span<const std::string_view> arguments) {
     if (argument == "--force") {
       force = true;
     } else if (argument == "--seed") {
-      if (i + 1 == arguments.size() || !(seed = ParseSeed(arguments[++i]))) {
-        return Complain("--seed takes a whole number from 0 to 18446744073709551615", ExitUsage);
+      if (i + 1 == arguments.size() || !(seed = ParseWholeNumber(arguments[++i]))) {
+        return Complain(BadSeed, ExitUsage);
       }
     } else if (argument.starts_with("-") && argument != "-") {
       return Complain("generate: unknown option '" + std::string(argument) + "'", ExitUsage);
@@ -55,10 +45,7 @@ int GenerateBankCommand(std::span<const std::string_view> arguments) {
     // checked for, so a file that appears meanwhile is never replaced.
     WriteBank(*path, bank, force ? CreateMode::Replace : CreateMode::New);
   } catch (const EInOutError& error) {
-    if (error.ErrorCode() == FileExistsCode) {
-      return Complain(*path + ": exists; add --force to replace it", ExitFaults);
-    }
-    return Complain(*path + ": " + ErrorDisplayText(error.what()), ExitFaults);
+    return ComplainWriteError(*path, error);
   }
   std::cout << "seed " << used << "\n";
   return ExitSound;

@@ -1,0 +1,51 @@
+// orvanel-bank export FILE OUT.mid [--interval MS] [--force]
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "app/bank_tool.h"
+#include "app/file_error.h"
+#include "app/midi_options.h"
+#include "app/sound_file.h"
+#include "midi/pacing.h"
+#include "midi/standard_midi_file.h"
+#include "midi/sysex_messages.h"
+#include "runtime/in_out_error.h"
+#include "runtime/output_file.h"
+
+namespace orvanel {
+namespace {
+
+constexpr OptionSpec ExportOptions[] = {IntervalOption, {"--force", false}};
+
+}  // namespace
+
+int ExportCommand(std::span<const std::string_view> arguments) {
+  std::string complaint;
+  const std::optional<CommandOptions> options = ReadOptions("export", arguments, ExportOptions, complaint);
+  if (!options) return Complain(complaint, ExitUsage);
+  if (options->plain.size() != 2) return Complain("export takes FILE and OUT.mid", ExitUsage);
+  Microseconds interval = DefaultInterval;
+  if (auto bad = ReadInterval(*options, interval)) return Complain(*bad, ExitUsage);
+  const std::string& path = options->plain[0];
+  const std::string& out_path = options->plain[1];
+
+  int exit_code = ExitSound;
+  const std::optional<CheckedFile> file = ReadSoundFile(path, exit_code);
+  if (!file) return exit_code;
+  const std::vector<std::uint8_t> bytes = Dt1OfAtMost256(file->bytes);
+  const std::vector<SysexMessage> messages = SplitMessages(bytes);
+  const std::vector<Microseconds> departures = Departures(messages, interval);
+  const std::vector<std::uint8_t> smf = StandardMidiFile(messages, departures);
+  try {
+    OutputFile out(out_path, options->Has("--force") ? CreateMode::Replace : CreateMode::New);
+    out.Write(smf);
+    out.Close();
+  } catch (const EInOutError& error) {
+    return ComplainWriteError(out_path, error);
+  }
+  std::cout << out_path << ": " << messages.size() << " SysEx events over " << SecondsText(departures.back()) << "\n";
+  return ExitSound;
+}
+
+}  // namespace orvanel
