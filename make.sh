@@ -7,7 +7,11 @@ set -eu
 cd "$(dirname "$0")"
 
 run_packages="g++ cmake ninja-build qt6-base-dev fonts-dejavu-core"
+# orvanel-bank talks to MIDI ports through RtMidi (ALSA and JACK).
+run_packages="$run_packages librtmidi-dev"
 test_packages="$run_packages libgtest-dev libbenchmark-dev xvfb xdotool clang libclang-rt-14-dev"
+# The MIDI tests run a JACK server with its dummy driver, and a JACK client.
+test_packages="$test_packages jackd2 libjack-jackd2-dev"
 bench_packages="$test_packages time"
 
 install_missing() {
@@ -64,6 +68,7 @@ case "${1:-}" in
       --benchmark_report_aggregates_only=true
     bench/bank_tool.sh build/release/orvanel-bank
     bench/startup.sh build/release
+    bench/midi_send.sh build/release/orvanel-bank
     ;;
   *)
     echo "usage: $0 run | test | bench" >&2

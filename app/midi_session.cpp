@@ -41,6 +41,9 @@ Transfer Transmit(MidiOutput& output, std::span<const SysexMessage> messages,
       transfer.end = Transfer::End::Interrupted;
       return transfer;
     }
+    // The next one is timed from now: a message that a busy machine sends
+    // late never has the next one catch up with it on the wire.
+    const InterruptGuard::Clock::time_point departure = InterruptGuard::Clock::now();
     if (!output.Present()) {
       transfer.end = Transfer::End::Vanished;
       return transfer;
@@ -48,16 +51,15 @@ Transfer Transmit(MidiOutput& output, std::span<const SysexMessage> messages,
     progress.Show("message " + std::to_string(i + 1) + " of " + std::to_string(messages.size()) + ", " +
                   std::to_string(transfer.bytes + messages[i].size()) + " of " + std::to_string(total_bytes) +
                   " bytes, " + SecondsText(departures.back() - departures[i]) + " left");
-    // Counted from when the message really leaves: one that a busy machine
-    // sent late never has the next one catch up with it on the wire.
-    const InterruptGuard::Clock::time_point departure = InterruptGuard::Clock::now();
     output.Send(messages[i]);
     next = departure + (departures[i + 1] - departures[i]);
     ++transfer.sent;
     transfer.bytes += messages[i].size();
   }
-  // The last message is on its way until its wire time is over; a Ctrl-C now
-  // stops nothing that is not already sent.
+  // The last message is on its way until its wire time is over; meanwhile the
+  // connection closes, which takes the MIDI system a few of its cycles. A
+  // Ctrl-C now stops nothing that is not already sent.
+  output.Close();
   guard.SleepUntil(next);
   return transfer;
 }

@@ -120,12 +120,16 @@ MidiOutput::MidiOutput(MidiPorts& ports, const MidiPort& port, const std::string
 MidiOutput::~MidiOutput() = default;
 
 void MidiOutput::Send(std::span<const std::uint8_t> message) {
+  if (!client_) throw MidiError(port_.system + " port " + port_.name + " is closed");
   client_->error.clear();
   client_->out->sendMessage(message.data(), message.size());
   if (!client_->error.empty()) throw MidiError(client_->error);
 }
 
+void MidiOutput::Close() { client_.reset(); }
+
 bool MidiOutput::Present() {
+  if (!client_) return false;
   client_->error.clear();
   const std::vector<std::string> names = PortNames(*client_);
   return client_->error.empty() && std::find(names.begin(), names.end(), port_.name) != names.end();

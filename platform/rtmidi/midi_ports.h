@@ -70,6 +70,9 @@ class MidiOutput {
   void Send(std::span<const std::uint8_t> message);
   // The port is still offered by its system.
   bool Present();
+  // Disconnects at once, once what was sent has been handed on; nothing more
+  // can be sent.
+  void Close();
 
  private:
   std::unique_ptr<MidiClient> client_;
