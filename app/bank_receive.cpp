@@ -47,21 +47,29 @@ class Inbox {
   WakePipe wake_;
 };
 
-enum class End { WholeBank, TimedOut, Interrupted };
+enum class End { WholeBank, TimedOut, Interrupted, Vanished };
 
 // Takes messages into `dump` until the whole internal bank is there, nothing
-// but real-time messages came for `timeout` since the last other one, or
-// Ctrl-C. Before the first message it waits as long as it takes.
-End Listen(Inbox& inbox, ReceivedDump& dump, std::chrono::seconds timeout, InterruptGuard& guard) {
+// but real-time messages came for `timeout` since the last other one, the
+// port has gone, or Ctrl-C. Before the first message it waits as long as it
+// takes.
+End Listen(Inbox& inbox, MidiInput& input, ReceivedDump& dump, std::chrono::seconds timeout, InterruptGuard& guard) {
+  using Clock = InterruptGuard::Clock;
+  constexpr std::chrono::seconds LookAgain{1};  // whether the port is still there
   ProgressLine progress(StderrIsTerminal());
-  std::optional<InterruptGuard::Clock::time_point> deadline;
+  std::optional<Clock::time_point> deadline;
   for (;;) {
-    const InterruptGuard::Wake wake = guard.Wait(inbox.WaitOn(), deadline);
+    const Clock::time_point look = Clock::now() + LookAgain;
+    const InterruptGuard::Wake wake = guard.Wait(inbox.WaitOn(), deadline ? std::min(*deadline, look) : look);
     if (wake == InterruptGuard::Wake::Interrupted) return End::Interrupted;
-    if (wake == InterruptGuard::Wake::Deadline) return End::TimedOut;
+    if (wake == InterruptGuard::Wake::Deadline) {
+      if (deadline && Clock::now() >= *deadline) return End::TimedOut;
+      if (!input.Present()) return End::Vanished;
+      continue;
+    }
     for (const std::vector<std::uint8_t>& message : inbox.TakeAll()) {
       dump.Take(message);
-      if (!IsRealTime(message)) deadline = InterruptGuard::Clock::now() + timeout;
+      if (!IsRealTime(message)) deadline = Clock::now() + timeout;
     }
     progress.Show("received " + std::to_string(dump.KeptMessages()) + " messages, " +
                   std::to_string(dump.BankBytes()) + " of " + std::to_string(BankSize) +
@@ -95,6 +103,7 @@ int ReceiveBankCommand(std::span<const std::string_view> arguments) {
 
   ReceivedDump dump;
   End end = End::Interrupted;
+  std::string port_text;
   {
     InterruptGuard guard;
     MidiPorts found(PortKind::Input);
@@ -102,16 +111,19 @@ int ReceiveBankCommand(std::span<const std::string_view> arguments) {
     if (!pick.port) return pick.exit_code;
     try {
       Inbox inbox;
-      const MidiInput input(found, *pick.port, "receive", [&](std::span<const std::uint8_t> m) { inbox.Put(m); });
-      std::cerr << "Waiting for a bulk dump from " << PortText(*pick.port)
-                << ": start it on the JD-800 (Ctrl-C stops).\n";
-      end = Listen(inbox, dump, std::chrono::seconds(timeout), guard);
+      MidiInput input(found, *pick.port, "receive", [&](std::span<const std::uint8_t> m) { inbox.Put(m); });
+      port_text = PortText(*pick.port);
+      std::cerr << "Waiting for a bulk dump from " << port_text << ": start it on the JD-800 (Ctrl-C stops).\n";
+      end = Listen(inbox, input, dump, std::chrono::seconds(timeout), guard);
     } catch (const MidiError& error) {
       return Complain(error.what(), ExitFaults);
     }
   }
 
   for (const std::string& line : dump.Ignored()) std::cerr << "orvanel-bank: ignored " << line << "\n";
+  if (end == End::TimedOut) std::cerr << "orvanel-bank: nothing more came for " << timeout << " s\n";
+  if (end == End::Vanished) std::cerr << "orvanel-bank: " << port_text << " has gone\n";
+  if (end == End::Interrupted) std::cerr << "orvanel-bank: stopped by Ctrl-C\n";
   if (dump.KeptMessages() == 0) return Complain("nothing came from a JD-800; " + path + " is not written", ExitFaults);
   try {
     WriteWholeFile(path, dump.Kept(), force ? CreateMode::Replace : CreateMode::New);
@@ -123,9 +135,6 @@ int ReceiveBankCommand(std::span<const std::string_view> arguments) {
     std::cout << path << ": the whole internal bank, " << received << "\n";
     return ExitSound;
   }
-  std::cerr << "orvanel-bank: " << (end == End::TimedOut ? "nothing more came for " + std::to_string(timeout) + " s"
-                                                          : std::string("stopped by Ctrl-C"))
-            << "\n";
   for (const AddressRange& gap : dump.MissingFromBank()) {
     std::cerr << "orvanel-bank: " << path << ": no data for " << FormatAddress(gap.first) << " - "
               << FormatAddress(gap.last) << " (" << gap.last - gap.first + 1 << " bytes)\n";

@@ -28,9 +28,9 @@ struct Arrival {
 class JackTestClient {
  public:
   explicit JackTestClient(const std::string& name) {
-    jack_status_t status;
+    jack_status_t status{};
     client_ = jack_client_open(name.c_str(), static_cast<jack_options_t>(JackNoStartServer | JackUseExactName), &status);
-    if (client_ == nullptr) throw std::runtime_error("no JACK client " + name);
+    if (client_ == nullptr) throw std::runtime_error("no JACK client " + name + ", status " + std::to_string(status));
     in_ = jack_port_register(client_, "in", JACK_DEFAULT_MIDI_TYPE, JackPortIsInput, 0);
     out_ = jack_port_register(client_, "out", JACK_DEFAULT_MIDI_TYPE, JackPortIsOutput, 0);
     jack_set_process_callback(client_, Process, this);

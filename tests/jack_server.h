@@ -8,7 +8,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <fcntl.h>
-#include <jack/jack.h>
+#include <filesystem>
 #include <stdexcept>
 #include <string>
 #include <sys/prctl.h>
@@ -55,38 +55,48 @@ class JackServer {
 
   const std::string& Name() const { return name_; }
 
- private:
-  bool WaitUntilItAnswers() {
-    jack_set_error_function([](const char*) {});  // "cannot connect" until it can
-    const auto give_up = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-    bool answered = false;
-    while (!answered && std::chrono::steady_clock::now() < give_up) {
-      jack_status_t status;
-      if (jack_client_t* probe = jack_client_open("probe", JackNoStartServer, &status)) {
-        jack_client_close(probe);
-        answered = true;
-      } else {
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-      }
-    }
-    jack_set_error_function([](const char* text) { std::fprintf(stderr, "jack: %s\n", text); });
-    return answered;
-  }
-
   void Stop() {
     unsetenv("JACK_DEFAULT_SERVER");
     if (pid_ <= 0) return;
     kill(pid_, SIGTERM);
-    for (int i = 0; i < 100; ++i) {
-      if (waitpid(pid_, nullptr, WNOHANG) == pid_) {
-        pid_ = -1;
-        return;
-      }
-      std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    bool ended = false;
+    for (int i = 0; i < 100 && !ended; ++i) {
+      ended = waitpid(pid_, nullptr, WNOHANG) == pid_;
+      if (!ended) std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
-    kill(pid_, SIGKILL);
-    waitpid(pid_, nullptr, 0);
+    if (!ended) {
+      kill(pid_, SIGKILL);
+      waitpid(pid_, nullptr, 0);
+    }
     pid_ = -1;
+    RemoveLeftovers();
+  }
+
+ private:
+  // A server that stops under its clients leaves their semaphores behind.
+  void RemoveLeftovers() const {
+    std::error_code ignored;
+    for (const auto& entry : std::filesystem::directory_iterator("/dev/shm", ignored)) {
+      if (entry.path().filename().string().find("_" + name_ + "_") != std::string::npos) {
+        std::filesystem::remove(entry.path(), ignored);
+      }
+    }
+  }
+
+  // In a process of its own: libjack keeps what it found when the server
+  // was not there yet, and a test's client would fail after it.
+  bool WaitUntilItAnswers() {
+    const pid_t waiter = fork();
+    if (waiter < 0) return false;
+    if (waiter == 0) {
+      const int null = open("/dev/null", O_RDWR);
+      dup2(null, STDOUT_FILENO);
+      dup2(null, STDERR_FILENO);
+      execl(ORVANEL_JACK_WAIT, ORVANEL_JACK_WAIT, "--wait", "--timeout", "20", static_cast<char*>(nullptr));
+      _exit(127);
+    }
+    int status = 0;
+    return waitpid(waiter, &status, 0) == waiter && WIFEXITED(status) && WEXITSTATUS(status) == 0;
   }
 
   std::string name_;

@@ -313,6 +313,24 @@ TEST_F(MidiCommands, APortThatVanishesMidSendEndsItAsAFault) {
   EXPECT_TRUE(Contains(run.err, " of 96 messages (")) << run.err;
 }
 
+TEST_F(MidiCommands, AServerThatStopsMidSendOrMidReceiveEndsThemAsAFault) {
+  const std::unique_ptr<ToolProcess> send =
+      Start({"send", BankFile(19), "--port", "instrument", "--interval", "0", "--yes"});
+  const std::string backup = folder / "backup.syx";
+  const std::unique_ptr<ToolProcess> receive = Start({"receive", backup, "--port", "instrument:out"});
+  ASSERT_TRUE(instrument.WaitForListener(seconds(10))) << receive->ErrSoFar();
+  ASSERT_GE(instrument.WaitFor(3, seconds(10)).size(), 3U) << send->ErrSoFar();
+  server.Stop();
+  const ToolRun sent = send->Wait();
+  EXPECT_EQ(sent.exit_code, 1);
+  EXPECT_TRUE(Contains(sent.err, "orvanel-bank: JACK instrument:in has gone, after ")) << sent.err;
+  const ToolRun received = receive->Wait();
+  EXPECT_EQ(received.exit_code, 1);
+  EXPECT_TRUE(Contains(received.err, "orvanel-bank: JACK instrument:out has gone\n")) << received.err;
+  EXPECT_TRUE(Contains(received.err, "nothing came from a JD-800; " + backup + " is not written")) << received.err;
+  EXPECT_FALSE(std::filesystem::exists(backup));
+}
+
 TEST_F(MidiCommands, CtrlCStopsBetweenTwoMessagesAndSaysHowManyWent) {
   const std::string file = BankFile(18);
   const std::vector<Bytes> bank = Messages(ReadBytes(file));

@@ -16,7 +16,7 @@
 namespace orvanel::testing {
 
 struct ToolRun {
-  int exit_code;  // -1 when a signal ended it
+  int exit_code;  // less the signal's number when a signal ended it
   std::string out;
   std::string err;
 };
@@ -58,7 +58,7 @@ class ToolProcess {
     int status = 0;
     if (pid_ > 0) waitpid(pid_, &status, 0);
     pid_ = -1;
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, Text(out_path_), Text(err_path_)};
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status), Text(out_path_), Text(err_path_)};
   }
 
  private:

@@ -2,13 +2,17 @@
 
 #include <RtMidi.h>
 #include <algorithm>
+#include <jack/jack.h>
 
 #include "platform/posix/quiet_stderr.h"
+#include "platform/rtmidi/jack_stop_watch.h"
 
 namespace orvanel {
 
 struct MidiClient {
+  RtMidi::Api api;
   std::string system;
+  std::unique_ptr<JackStopWatch> jack_stop;  // for a connection through JACK
   std::string error;  // made before the RtMidi object, which reports into it
   // One of the two, as the kind of port wants; RtMidi's own base class cannot
   // be deleted through.
@@ -42,6 +46,10 @@ std::string SystemName(RtMidi::Api api) {
 // ours instead of printing or throwing.
 void RecordError(RtMidiError::Type, const std::string& text, void* error) { *static_cast<std::string*>(error) = text; }
 
+// libjack's own words on a server that is not there or has stopped; the
+// command says what matters in its own.
+void IgnoreJack(const char*) {}
+
 std::vector<std::string> PortNames(MidiClient& client) {
   const QuietStderr quiet;
   std::vector<std::string> names;
@@ -55,6 +63,7 @@ std::vector<std::string> PortNames(MidiClient& client) {
 // only then that there is no server.
 std::unique_ptr<MidiClient> Connect(RtMidi::Api api, PortKind kind) {
   auto client = std::make_unique<MidiClient>();
+  client->api = api;
   client->system = SystemName(api);
   const QuietStderr quiet;
   try {
@@ -74,6 +83,10 @@ std::unique_ptr<MidiClient> Connect(RtMidi::Api api, PortKind kind) {
 
 // Opens orvanel-bank's own port on `client`, connected to `port`.
 void OpenPort(MidiClient& client, const MidiPort& port, const std::string& own_name) {
+  if (client.api == RtMidi::UNIX_JACK) {
+    const QuietStderr quiet;
+    client.jack_stop = std::make_unique<JackStopWatch>();
+  }
   const std::vector<std::string> names = PortNames(client);
   const auto found = std::find(names.begin(), names.end(), port.name);
   if (found == names.end()) throw MidiError(port.system + " port " + port.name + " has gone");
@@ -87,9 +100,18 @@ void OpenPort(MidiClient& client, const MidiPort& port, const std::string& own_n
   }
 }
 
+bool StillThere(MidiClient* client, const std::string& name) {
+  if (client == nullptr || (client->jack_stop && client->jack_stop->Stopped())) return false;
+  client->error.clear();
+  const std::vector<std::string> names = PortNames(*client);
+  return client->error.empty() && std::find(names.begin(), names.end(), name) != names.end();
+}
+
 }  // namespace
 
 MidiPorts::MidiPorts(PortKind kind) : kind_(kind) {
+  jack_set_error_function(IgnoreJack);
+  jack_set_info_function(IgnoreJack);
   std::vector<RtMidi::Api> apis;
   RtMidi::getCompiledApi(apis);
   for (const RtMidi::Api api : apis) {
@@ -128,15 +150,10 @@ void MidiOutput::Send(std::span<const std::uint8_t> message) {
 
 void MidiOutput::Close() { client_.reset(); }
 
-bool MidiOutput::Present() {
-  if (!client_) return false;
-  client_->error.clear();
-  const std::vector<std::string> names = PortNames(*client_);
-  return client_->error.empty() && std::find(names.begin(), names.end(), port_.name) != names.end();
-}
+bool MidiOutput::Present() { return StillThere(client_.get(), port_.name); }
 
 MidiInput::MidiInput(MidiPorts& ports, const MidiPort& port, const std::string& own_name, Receiver receiver)
-    : receiver_(std::move(receiver)), client_(ports.Take(port)) {
+    : receiver_(std::move(receiver)), client_(ports.Take(port)), port_(port) {
   if (!client_->in) throw MidiError(port.name + " is no MIDI input");
   client_->in->ignoreTypes(false, false, false);
   client_->in->setCallback(Deliver, this);
@@ -144,6 +161,8 @@ MidiInput::MidiInput(MidiPorts& ports, const MidiPort& port, const std::string& 
 }
 
 MidiInput::~MidiInput() = default;
+
+bool MidiInput::Present() { return StillThere(client_.get(), port_.name); }
 
 void MidiInput::Deliver(double, std::vector<unsigned char>* message, void* input) {
   static_cast<MidiInput*>(input)->receiver_(*message);

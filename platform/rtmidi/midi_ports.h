@@ -92,11 +92,15 @@ class MidiInput {
   MidiInput(const MidiInput&) = delete;
   MidiInput& operator=(const MidiInput&) = delete;
 
+  // The port is still offered by its system.
+  bool Present();
+
  private:
   static void Deliver(double seconds, std::vector<unsigned char>* message, void* input);
 
   Receiver receiver_;
   std::unique_ptr<MidiClient> client_;  // after the receiver: it goes first
+  MidiPort port_;
 };
 
 }  // namespace orvanel
