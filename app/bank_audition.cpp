@@ -42,9 +42,8 @@ std::optional<PatchImage> PatchFromFile(const std::string& path, const std::stri
 }  // namespace
 
 int AuditionCommand(std::span<const std::string_view> arguments) {
-  std::string complaint;
-  const std::optional<CommandOptions> options = ReadOptions("audition", arguments, AuditionOptions, complaint);
-  if (!options) return Complain(complaint, ExitUsage);
+  const std::optional<CommandOptions> options = ReadOptions("audition", arguments, AuditionOptions);
+  if (!options) return ExitUsage;
   std::optional<std::uint8_t> device;
   if (auto bad = ReadDeviceId(*options, device)) return Complain(*bad, ExitUsage);
   const std::optional<std::string> seed_text = options->Value("--seed");

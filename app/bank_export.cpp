@@ -21,9 +21,8 @@ constexpr OptionSpec ExportOptions[] = {IntervalOption, {"--force", false}};
 }  // namespace
 
 int ExportCommand(std::span<const std::string_view> arguments) {
-  std::string complaint;
-  const std::optional<CommandOptions> options = ReadOptions("export", arguments, ExportOptions, complaint);
-  if (!options) return Complain(complaint, ExitUsage);
+  const std::optional<CommandOptions> options = ReadOptions("export", arguments, ExportOptions);
+  if (!options) return ExitUsage;
   if (options->plain.size() != 2) return Complain("export takes FILE and OUT.mid", ExitUsage);
   Microseconds interval = DefaultInterval;
   if (auto bad = ReadInterval(*options, interval)) return Complain(*bad, ExitUsage);

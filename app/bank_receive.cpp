@@ -81,9 +81,8 @@ End Listen(Inbox& inbox, MidiInput& input, ReceivedDump& dump, std::chrono::seco
 }  // namespace
 
 int ReceiveBankCommand(std::span<const std::string_view> arguments) {
-  std::string complaint;
-  const std::optional<CommandOptions> options = ReadOptions("receive", arguments, ReceiveOptions, complaint);
-  if (!options) return Complain(complaint, ExitUsage);
+  const std::optional<CommandOptions> options = ReadOptions("receive", arguments, ReceiveOptions);
+  if (!options) return ExitUsage;
   if (options->plain.size() != 1) return Complain("receive takes one FILE", ExitUsage);
   const std::string& path = options->plain.front();
   std::uint64_t timeout = DefaultTimeoutSeconds;

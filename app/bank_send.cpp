@@ -50,9 +50,8 @@ std::optional<int> ConfirmOverwrite(const std::string& path, const std::vector<s
 }  // namespace
 
 int SendBankCommand(std::span<const std::string_view> arguments) {
-  std::string complaint;
-  const std::optional<CommandOptions> options = ReadOptions("send", arguments, SendOptions, complaint);
-  if (!options) return Complain(complaint, ExitUsage);
+  const std::optional<CommandOptions> options = ReadOptions("send", arguments, SendOptions);
+  if (!options) return ExitUsage;
   if (options->plain.size() != 1) return Complain("send takes one FILE", ExitUsage);
   Microseconds interval = DefaultInterval;
   std::optional<std::uint8_t> device;

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <charconv>
 
+#include "app/bank_tool.h"
+
 namespace orvanel {
 
 std::optional<std::string> CommandOptions::Value(std::string_view name) const {
@@ -12,7 +14,7 @@ std::optional<std::string> CommandOptions::Value(std::string_view name) const {
 }
 
 std::optional<CommandOptions> ReadOptions(std::string_view command, std::span<const std::string_view> arguments,
-                                          std::span<const OptionSpec> specs, std::string& complaint) {
+                                          std::span<const OptionSpec> specs) {
   CommandOptions options;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const std::string_view argument = arguments[i];
@@ -22,13 +24,13 @@ std::optional<CommandOptions> ReadOptions(std::string_view command, std::span<co
     }
     const auto spec = std::find_if(specs.begin(), specs.end(), [&](const OptionSpec& s) { return s.name == argument; });
     if (spec == specs.end()) {
-      complaint = std::string(command) + ": unknown option '" + std::string(argument) + "'";
+      Complain(std::string(command) + ": unknown option '" + std::string(argument) + "'", ExitUsage);
       return std::nullopt;
     }
     if (!spec->takes_value) {
       options.given[std::string(argument)] = "";
     } else if (i + 1 == arguments.size()) {
-      complaint = std::string(command) + ": " + std::string(argument) + " needs a value";
+      Complain(std::string(command) + ": " + std::string(argument) + " needs a value", ExitUsage);
       return std::nullopt;
     } else {
       options.given[std::string(argument)] = std::string(arguments[++i]);
