@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/bank_tool.h"
+#include "app/file_error.h"
 #include "app/midi_options.h"
 #include "app/midi_session.h"
 #include "app/progress_line.h"
@@ -14,7 +15,6 @@
 #include "platform/posix/terminal.h"
 #include "platform/posix/wake_pipe.h"
 #include "platform/posix/whole_file.h"
-#include "app/file_error.h"
 #include "runtime/in_out_error.h"
 
 namespace orvanel {
@@ -96,9 +96,7 @@ int ReceiveBankCommand(std::span<const std::string_view> arguments) {
   const bool force = options->Has("--force");
   // Said now, not after the user has started a dump that would be lost.
   std::error_code ignored;
-  if (!force && std::filesystem::exists(path, ignored)) {
-    return Complain(path + ": exists; add --force to replace it", ExitFaults);
-  }
+  if (!force && std::filesystem::exists(path, ignored)) return ComplainWriteError(path, EInOutError(FileExistsCode));
 
   ReceivedDump dump;
   End end = End::Interrupted;

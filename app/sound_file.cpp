@@ -1,5 +1,6 @@
 #include "app/sound_file.h"
 
+#include <algorithm>
 #include <iostream>
 
 #include "app/bank_tool.h"
