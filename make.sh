@@ -7,10 +7,14 @@ set -eu
 cd "$(dirname "$0")"
 
 run_packages="g++ cmake ninja-build qt6-base-dev fonts-dejavu-core"
+# orvanel-bank talks to MIDI ports through RtMidi (ALSA and JACK).
+run_packages="$run_packages librtmidi-dev"
 test_packages="$run_packages libgtest-dev libbenchmark-dev xvfb xdotool clang libclang-rt-14-dev"
 # The end-to-end test also runs with GTK's file dialog, compares window pixels
 # and reads window classes.
 test_packages="$test_packages qt6-gtk-platformtheme imagemagick x11-utils"
+# The MIDI tests run a JACK server with its dummy driver, and a JACK client.
+test_packages="$test_packages jackd2 libjack-jackd2-dev"
 bench_packages="$test_packages time"
 
 install_missing() {
@@ -67,6 +71,7 @@ case "${1:-}" in
       --benchmark_report_aggregates_only=true
     bench/bank_tool.sh build/release/orvanel-bank
     bench/startup.sh build/release
+    bench/midi_send.sh build/release/orvanel-bank
     ;;
   *)
     echo "usage: $0 run | test | bench" >&2

@@ -1,11 +1,11 @@
 // orvanel-bank generate FILE [--seed N] [--force]
 // orvanel-bank generate FILE --from SOURCE[:PATCH] --amount PERCENT [--keep LOCKS] [--seed N] [--force]
-#include <charconv>
 #include <iostream>
 #include <optional>
 #include <string>
 
 #include "app/bank_tool.h"
+#include "app/command_options.h"
 #include "app/patch_file.h"
 #include "bank/generate_command.h"
 #include "bank/patch_variation.h"
@@ -17,19 +17,11 @@
 namespace orvanel {
 namespace {
 
-template <typename Number>
-std::optional<Number> ParseNumber(std::string_view text) {
-  Number number = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
-  if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-  return number;
-}
-
 std::optional<unsigned> ParseAmount(std::string_view text) {
   if (text.ends_with('%')) text.remove_suffix(1);
-  const auto amount = ParseNumber<unsigned>(text);
-  if (!amount || *amount > MaxAmount) return std::nullopt;
-  return amount;
+  const auto amount = ParseWholeNumber(text, MaxAmount);
+  if (!amount) return std::nullopt;
+  return static_cast<unsigned>(*amount);
 }
 
 // LOCKS: names separated by commas, each a group or a tone letter.
@@ -94,8 +86,8 @@ int GenerateBankCommand(std::span<const std::string_view> arguments) {
     if (argument == "--force") {
       force = true;
     } else if (argument == "--seed") {
-      if (!has_value || !(seed = ParseNumber<std::uint64_t>(arguments[++i]))) {
-        return Complain("--seed takes a whole number from 0 to 18446744073709551615", ExitUsage);
+      if (!has_value || !(seed = ParseWholeNumber(arguments[++i]))) {
+        return Complain(BadSeed, ExitUsage);
       }
     } else if (argument == "--from") {
       if (!has_value) return Complain("--from takes FILE or FILE:PATCH", ExitUsage);

@@ -20,6 +20,15 @@ inline constexpr int ExitUsage = 2;
 int GenerateBankCommand(std::span<const std::string_view> arguments);
 int CheckBankCommand(std::span<const std::string_view> arguments);
 
+// From the file to the instrument. Export needs no MIDI system; the others
+// talk to the instrument through RtMidi, and are there only in a build with it
+// (ORVANEL_MIDI).
+int ExportCommand(std::span<const std::string_view> arguments);
+int PortsCommand(std::span<const std::string_view> arguments);
+int SendBankCommand(std::span<const std::string_view> arguments);
+int AuditionCommand(std::span<const std::string_view> arguments);
+int ReceiveBankCommand(std::span<const std::string_view> arguments);
+
 // "orvanel-bank: " and the text on standard error; returns `code`.
 int Complain(std::string_view text, int code);
 

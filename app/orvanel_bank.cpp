@@ -1,5 +1,6 @@
 // orvanel-bank: makes banks from the command line and checks JD-800 SysEx
-// files, with the same rules, generator and writer as the window.
+// files, with the same rules, generator and writer as the window; sends them
+// to the instrument and takes its bank back over MIDI.
 #include <iostream>
 #include <string_view>
 #include <vector>
@@ -25,6 +26,11 @@ constexpr std::string_view Usage =
     "       orvanel-bank extract FILE PATCH OUT [--to SLOT] [--force]\n"
     "       orvanel-bank merge OUT SOURCE... [--at SLOT] [--force]\n"
     "       orvanel-bank show FILE [PATCH] [--format text|tsv]\n"
+    "       orvanel-bank ports\n"
+    "       orvanel-bank send FILE [--port P] [--interval MS] [--device-id N] [--yes]\n"
+    "       orvanel-bank audition (FILE PATCH | --seed N) [--port P] [--device-id N]\n"
+    "       orvanel-bank receive FILE [--port P] [--timeout S] [--force]\n"
+    "       orvanel-bank export FILE OUT.mid [--interval MS] [--force]\n"
     "       orvanel-bank --help | --version\n";
 
 constexpr std::string_view Help =
@@ -50,6 +56,20 @@ constexpr std::string_view Help =
     "          nothing else.\n"
     "show      lists every parameter of each patch in FILE, or of PATCH, by its\n"
     "          name and as the instrument shows it; --format tsv for scripts.\n"
+    "ports     lists the MIDI outputs and inputs of ALSA and JACK, numbered.\n"
+    "send      checks FILE, then sends it to the JD-800 at the pace of MIDI's wire\n"
+    "          plus --interval (50 ms) after each message; asks before it\n"
+    "          overwrites internal patches, unless --yes. --port P: a number\n"
+    "          from ports, or part of a name. --device-id N: the unit number\n"
+    "          17 to 32 that the JD-800 shows. Ctrl-C stops between messages.\n"
+    "audition  sends one patch to the JD-800's temporary patch, where it sounds\n"
+    "          at once and overwrites no memory: PATCH (I11 to I88) of FILE, or\n"
+    "          a patch drawn afresh; prints the seed, and --seed N draws it again.\n"
+    "receive   waits for a bulk dump started on the JD-800 and writes what came\n"
+    "          to FILE: a backup of the internal bank. Ends when the bank is\n"
+    "          whole, or --timeout S (10) seconds after the last message.\n"
+    "export    writes FILE's messages as a Standard MIDI File, timed as send\n"
+    "          times them, for a DAW or a hardware sequencer.\n"
     "\n"
     "Exit codes: 0 done and sound, 1 a file error or faults found, 2 a usage\n"
     "error or a file that cannot be read.\n";
@@ -77,6 +97,13 @@ int main(int argc, char** argv) {
   if (command == "extract") return orvanel::ExtractPatchCommand(rest);
   if (command == "merge") return orvanel::MergePatchesCommand(rest);
   if (command == "show") return orvanel::ShowPatchesCommand(rest);
+  if (command == "export") return orvanel::ExportCommand(rest);
+#ifdef ORVANEL_MIDI
+  if (command == "ports") return orvanel::PortsCommand(rest);
+  if (command == "send") return orvanel::SendBankCommand(rest);
+  if (command == "audition") return orvanel::AuditionCommand(rest);
+  if (command == "receive") return orvanel::ReceiveBankCommand(rest);
+#endif
   std::cerr << "orvanel-bank: unknown command '" << command << "'\n" << Usage;
   return orvanel::ExitUsage;
 }

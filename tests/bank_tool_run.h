@@ -4,49 +4,23 @@
 
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
 #include <string>
-#include <sys/wait.h>
-#include <unistd.h>
 #include <vector>
 
 #include "bank/generate_command.h"
 #include "bank/sysex_writer.h"
 #include "runtime/random.h"
 #include "temp_folder.h"
+#include "tool_process.h"
 
 namespace orvanel::testing {
 
 using Bytes = std::vector<std::uint8_t>;
 
-struct ToolRun {
-  int exit_code;
-  std::string out;
-  std::string err;
-};
-
 class BankTool : public ::testing::Test {
  protected:
   ToolRun Tool(std::vector<std::string> arguments) {
-    const std::string out_path = folder / "stdout";
-    const std::string err_path = folder / "stderr";
-    const pid_t child = fork();
-    if (child == 0) {
-      dup2(open(out_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), STDOUT_FILENO);
-      dup2(open(err_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), STDERR_FILENO);
-      std::vector<char*> argv{const_cast<char*>(ORVANEL_BANK_TOOL)};
-      for (std::string& argument : arguments) argv.push_back(argument.data());
-      argv.push_back(nullptr);
-      execv(argv[0], argv.data());
-      _exit(127);
-    }
-    int status = 0;
-    waitpid(child, &status, 0);
-    const auto text = [](const std::string& path) {
-      const Bytes bytes = ReadBytes(path);
-      return std::string(bytes.begin(), bytes.end());
-    };
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, text(out_path), text(err_path)};
+    return ToolProcess(ORVANEL_BANK_TOOL, std::move(arguments), folder).Wait();
   }
 
   std::string Path(const std::string& name) { return folder / name; }

@@ -1,6 +1,7 @@
 // orvanel-bank through the built program: its files, output and exit codes.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
 #include <unistd.h>
 
@@ -8,6 +9,7 @@
 #include "bank/version.h"
 #include "bank_tool_run.h"
 #include "runtime/random.h"
+#include "smf_reader.h"
 
 namespace orvanel {
 namespace {
@@ -219,6 +221,57 @@ TEST_F(BankTool, UsageErrorsAndUnreadableFilesExit2) {
     }
   }
   EXPECT_EQ(Tool({"--version"}).out, "orvanel-bank " + std::string(VersionText) + "\n");
+}
+
+TEST_F(BankTool, ExportWritesAStandardMidiFileTimedAsSendTimesIt) {
+  const Bytes bank = FileOf(SeededBank(21), Path("bank.syx"));
+  struct Case {
+    std::vector<std::string> interval;
+    long long gap_us;  // between two messages of 266 bytes: the wire's 85.12 ms and the interval
+    std::string says;
+  };
+  for (const Case& c : {Case{{}, 135'120, "96 SysEx events over 13.0 s"},
+                        Case{{"--interval", "0"}, 85'120, "96 SysEx events over 8.2 s"},
+                        Case{{"--interval", "1000"}, 1'085'120, "96 SysEx events over 104.2 s"}}) {
+    SCOPED_TRACE(c.says);
+    std::vector<std::string> arguments = {"export", Path("bank.syx"), Path("bank.mid"), "--force"};
+    arguments.insert(arguments.end(), c.interval.begin(), c.interval.end());
+    const ToolRun run = Tool(arguments);
+    EXPECT_EQ(run.exit_code, 0) << run.err;
+    EXPECT_EQ(run.out, Path("bank.mid") + ": " + c.says + "\n");
+
+    const testing::Smf smf = testing::SmfReader(ReadBytes(Path("bank.mid"))).Read();
+    EXPECT_EQ(smf.format, 0U);
+    ASSERT_EQ(smf.tracks.size(), 1U);
+    const std::vector<testing::SmfEvent>& events = smf.tracks[0];
+    ASSERT_EQ(events.size(), 1U + 96U + 1U);  // the tempo, the messages, the end
+    EXPECT_EQ(events[0].data, (Bytes{0x07, 0xA1, 0x20}));  // 120 a minute: with 500 a beat, a tick is 1 ms
+    EXPECT_EQ(smf.ticks_per_beat, 500U);
+    for (std::size_t k = 0; k < 96; ++k) {
+      const testing::SmfEvent& event = events[1 + k];
+      EXPECT_EQ(event.status, 0xF0);
+      EXPECT_TRUE(std::equal(event.data.begin(), event.data.end(), bank.begin() + 266 * k + 1,
+                             bank.begin() + 266 * (k + 1)));
+      EXPECT_EQ(event.tick, static_cast<std::uint64_t>((c.gap_us * k + 999) / 1000)) << k;
+    }
+    EXPECT_EQ(events.back().tick, static_cast<std::uint64_t>((c.gap_us * 96 + 999) / 1000));
+  }
+
+  WriteBytes(Path("kept.mid"), {1});
+  const ToolRun kept = Tool({"export", Path("bank.syx"), Path("kept.mid")});
+  EXPECT_EQ(kept.exit_code, 1);
+  EXPECT_EQ(kept.err, "orvanel-bank: " + Path("kept.mid") + ": exists; add --force to replace it\n");
+  EXPECT_EQ(ReadBytes(Path("kept.mid")), Bytes{1});
+
+  Bytes faulty = bank;
+  faulty[100] = 0x80;
+  WriteBytes(Path("faulty.syx"), faulty);
+  const ToolRun refused = Tool({"export", Path("faulty.syx"), Path("faulty.mid")});
+  EXPECT_EQ(refused.exit_code, 1);
+  EXPECT_TRUE(Contains(refused.err, "message 1, offset 100: byte 80 is not 7-bit data")) << refused.err;
+  EXPECT_FALSE(std::filesystem::exists(Path("faulty.mid")));
+  EXPECT_EQ(Tool({"export", Path("bank.syx")}).exit_code, 2);
+  EXPECT_EQ(Tool({"export", Path("bank.syx"), Path("x.mid"), "--interval", "-5"}).exit_code, 2);
 }
 
 }  // namespace
