@@ -1,10 +1,9 @@
 // Orvanel: one window that writes banks of random JD-800 patches.
-#include "platform/qt/application.h"
+#include "forms/application.h"
 #include "ui/rand1.h"
 
-int main(int argc, char** argv) {
-  orvanel::TApplication application(argc, argv);
-  orvanel::TForm1 form;
-  form.show();
-  return orvanel::TApplication::exec();
+int main() {
+  orvanel::TApplication application;
+  orvanel::TForm1 form;  // the first form: the main one
+  return application.Run();
 }

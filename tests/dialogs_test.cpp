@@ -6,13 +6,13 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "forms/application.h"
+#include "forms/dialogs.h"
+#include "forms/form.h"
 #include "modal_answers.h"
-#include "qt_printers.h"
-#include "platform/qt/application.h"
 #include "platform/qt/application_title.h"
+#include "qt_printers.h"
 #include "runtime/in_out_error.h"
-#include "platform/qt/message_dialog.h"
-#include "platform/qt/save_dialog.h"
 
 namespace orvanel {
 namespace {
@@ -70,7 +70,7 @@ TEST(ErrorDisplay, ShowsTheTextWithItsFullStopUnderTheApplicationTitle) {
     seen = Inspect(dialog);
     Close(dialog, QMessageBox::Ok);
   });
-  TApplication::HandleException(EInOutError(112));
+  Application->HandleException(EInOutError(112));
   EXPECT_EQ(seen.caption, "ui_tests");
   EXPECT_EQ(seen.text, "I/O error 112.");
   EXPECT_EQ(seen.icon, QMessageBox::Critical);
@@ -109,16 +109,11 @@ TEST(ApplicationTitle, IsTheFileNameUpToItsFirstFullStopInLowerCaseButTheFirst) 
 
 class SaveDialogTest : public ::testing::Test {
  protected:
-  SaveDialogTest() {
-    owner.resize(300, 200);
-    dialog.Title = "Save JD800 Sysex Bank ...";
-    dialog.Filter = "JD800 Sysex File|*.syx";
-    dialog.DefaultExt = ".syx";
-    dialog.Options = ofOverwritePrompt | ofHideReadOnly | ofEnableSizing;
-  }
-
-  QWidget owner;
-  TSaveDialog dialog{&owner};
+  TForm owner{{.Caption = "Owner", .ClientWidth = 300, .ClientHeight = 200, .Font = {"MS Sans Serif", 11}}};
+  TSaveDialog& dialog = *new TSaveDialog(owner, {.Title = "Save JD800 Sysex Bank ...",
+                                                 .Filter = "JD800 Sysex File|*.syx",
+                                                 .DefaultExt = ".syx",
+                                                 .Options = ofOverwritePrompt | ofHideReadOnly | ofEnableSizing});
   QTemporaryDir folder;
 };
 
@@ -137,7 +132,7 @@ TEST_F(SaveDialogTest, OffersItsSettingsAndKeepsTheConfirmedPath) {
     testing::TypePathAndAccept(file_dialog, folder.filePath("first"));  // no extension typed
   });
   ASSERT_TRUE(dialog.Execute());
-  EXPECT_EQ(dialog.FileName, folder.filePath("first.syx"));
+  EXPECT_EQ(QString::fromStdString(dialog.FileName), folder.filePath("first.syx"));
   EXPECT_EQ(dialog.ChosenPath(), folder.filePath("first.syx").toStdString());
 
   // The next dialog opens on that path; a cancel leaves it as it was.
@@ -148,7 +143,7 @@ TEST_F(SaveDialogTest, OffersItsSettingsAndKeepsTheConfirmedPath) {
     QTimer::singleShot(0, file_dialog, [file_dialog] { file_dialog->reject(); });
   });
   EXPECT_FALSE(dialog.Execute());
-  EXPECT_EQ(dialog.FileName, folder.filePath("first.syx"));
+  EXPECT_EQ(QString::fromStdString(dialog.FileName), folder.filePath("first.syx"));
 }
 
 TEST_F(SaveDialogTest, AsksBeforeReplacingAFile) {

@@ -11,8 +11,10 @@
 #include "bank/sysex_writer.h"
 #include "modal_answers.h"
 #include "qt_printers.h"
-#include "platform/qt/shell.h"
-#include "ui/centring.h"
+#include "forms/application.h"
+#include "forms/centring.h"
+#include "forms/shell.h"
+#include "platform/qt/peers.h"
 #include "ui/rand1.h"
 
 namespace orvanel {
@@ -35,26 +37,31 @@ TEST(CentredOrigin, FollowsTheIntegerFormulaAndNeverLeavesTheScreen) {
 class MainWindow : public ::testing::Test {
  protected:
   MainWindow() {
-    form.show();
-    form.activateWindow();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
+    form.Show();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
   }
 
   TForm1 form;
+  QWidget& window = form.NativePeer();
+  QPushButton* button1 = &form.Button1->NativePeer();
+  QPushButton* button2 = &form.Button2->NativePeer();
+  TImage::Peer& image1 = form.Image1->NativePeer();
+  TImage::Peer& image2 = form.Image2->NativePeer();
+  QLabel& label1 = form.Label1->NativePeer();
 };
 
 TEST_F(MainWindow, IsOneFramelessFixedWindowWithItsControlsInPlace) {
   EXPECT_EQ(Form1, &form);
-  EXPECT_EQ(form.windowTitle(), "Orvanel");
-  EXPECT_TRUE(form.windowFlags() & Qt::FramelessWindowHint);
-  EXPECT_EQ(form.minimumSize(), QSize(300, 200));
-  EXPECT_EQ(form.maximumSize(), QSize(300, 200));
-  EXPECT_EQ(form.font().family(), "MS Sans Serif");
-  EXPECT_EQ(form.font().pixelSize(), 11);
+  EXPECT_EQ(window.windowTitle(), "Orvanel");
+  EXPECT_TRUE(window.windowFlags() & Qt::FramelessWindowHint);
+  EXPECT_EQ(window.minimumSize(), QSize(300, 200));
+  EXPECT_EQ(window.maximumSize(), QSize(300, 200));
+  EXPECT_EQ(window.font().family(), "MS Sans Serif");
+  EXPECT_EQ(window.font().pixelSize(), 11);
 
   // The label takes the size of its text in whatever face stands in for
   // MS Sans Serif (83 x 13 in that face itself), centred like the original.
-  const QSize label_size = form.Label1->sizeHint();
+  const QSize label_size = label1.sizeHint();
   struct Case {
     QWidget* control;
     QRect geometry;
@@ -62,14 +69,14 @@ TEST_F(MainWindow, IsOneFramelessFixedWindowWithItsControlsInPlace) {
     Qt::CursorShape cursor;
   };
   const Case cases[] = {
-      {form.Image1, {0, 0, 300, 200}, {}, Qt::ArrowCursor},
-      {form.Label1, {(300 - label_size.width()) / 2, 164, label_size.width(), label_size.height()},
+      {&image1, {0, 0, 300, 200}, {}, Qt::ArrowCursor},
+      {&label1, {(300 - label_size.width()) / 2, 164, label_size.width(), label_size.height()},
        "v1.50 (08-Oct-03)", Qt::ArrowCursor},
-      {form.Image2, {64, 80, 169, 25}, {}, Qt::PointingHandCursor},
-      {form.Button1, {28, 123, 145, 25}, "&Generate a random bank", Qt::ArrowCursor},
-      {form.Button2, {198, 123, 75, 25}, "&Quit", Qt::ArrowCursor},
+      {&image2, {64, 80, 169, 25}, {}, Qt::PointingHandCursor},
+      {button1, {28, 123, 145, 25}, "&Generate a random bank", Qt::ArrowCursor},
+      {button2, {198, 123, 75, 25}, "&Quit", Qt::ArrowCursor},
   };
-  const QObjectList stacking = form.children();
+  const QObjectList stacking = window.children();
   qsizetype below = -1;
   for (const Case& c : cases) {
     SCOPED_TRACE(c.control->metaObject()->className());
@@ -85,11 +92,11 @@ TEST_F(MainWindow, IsOneFramelessFixedWindowWithItsControlsInPlace) {
     EXPECT_GT(stacking.indexOf(c.control), below);
     below = stacking.indexOf(c.control);
   }
-  EXPECT_FALSE(form.Label1->autoFillBackground());
-  EXPECT_EQ(form.Label1->palette().color(QPalette::WindowText), QColor(Qt::black));
-  EXPECT_EQ(form.Button1->nextInFocusChain(), form.Button2);
-  EXPECT_EQ(QApplication::focusWidget(), form.Button1);
-  EXPECT_TRUE(form.Button1->isDefault());
+  EXPECT_FALSE(label1.autoFillBackground());
+  EXPECT_EQ(label1.palette().color(QPalette::WindowText), QColor(Qt::black));
+  EXPECT_EQ(button1->nextInFocusChain(), button2);
+  EXPECT_EQ(QApplication::focusWidget(), button1);
+  EXPECT_TRUE(button1->isDefault());
 }
 
 TEST_F(MainWindow, BackgroundIsThe555PictureWithItsPanelFrameAndText) {
@@ -107,7 +114,7 @@ TEST_F(MainWindow, BackgroundIsThe555PictureWithItsPanelFrameAndText) {
   EXPECT_EQ(u32(62), 0x001FU);
   for (quint32 at = u32(10); at < quint32(bmp.size()); at += 2) ASSERT_EQ(u16(int(at)) & 0x8000, 0) << at;
 
-  const QImage& picture = form.Image1->Picture();
+  const QImage& picture = image1.Picture();
   ASSERT_EQ(picture.size(), QSize(300, 200));
   EXPECT_EQ(picture.format(), QImage::Format_RGB555);  // the embedded pixels themselves
   EXPECT_EQ(picture, QImage(":/ui/background.bmp").convertToFormat(QImage::Format_RGB555));  // as decoded
@@ -152,10 +159,8 @@ TEST_F(MainWindow, BackgroundIsThe555PictureWithItsPanelFrameAndText) {
 class Keyboard : public MainWindow {
  protected:
   Keyboard() {
-    QObject::disconnect(form.Button1, &QPushButton::clicked, &form, nullptr);
-    QObject::disconnect(form.Button2, &QPushButton::clicked, &form, nullptr);
-    QObject::connect(form.Button1, &QPushButton::clicked, [this] { ++generate; });
-    QObject::connect(form.Button2, &QPushButton::clicked, [this] { ++quit; });
+    form.Button1->OnClick = [this](TObject* /*sender*/) { ++generate; };
+    form.Button2->OnClick = [this](TObject* /*sender*/) { ++quit; };
   }
   int generate = 0;
   int quit = 0;
@@ -199,16 +204,16 @@ TEST_F(Keyboard, EveryKeyDoesWhatItsRowSays) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     generate = quit = 0;
-    QPushButton* start = c.from_quit ? form.Button2 : form.Button1;
+    QPushButton* start = c.from_quit ? button2 : button1;
     start->setFocus(Qt::TabFocusReason);
     ASSERT_EQ(QApplication::focusWidget(), start);
     QTest::keyClick(start, c.key, c.modifiers);
     EXPECT_EQ(generate, c.generate);
     EXPECT_EQ(quit, c.quit);
-    QPushButton* focused = c.focus_on_quit_after ? form.Button2 : form.Button1;
+    QPushButton* focused = c.focus_on_quit_after ? button2 : button1;
     EXPECT_EQ(QApplication::focusWidget(), focused);
     EXPECT_TRUE(focused->isDefault());
-    EXPECT_FALSE((focused == form.Button1 ? form.Button2 : form.Button1)->isDefault());
+    EXPECT_FALSE((focused == button1 ? button2 : button1)->isDefault());
   }
 }
 
@@ -229,9 +234,9 @@ class Mouse : public MainWindow {
   // Press and release as the window delivers them: both to the control under
   // the press, which keeps the mouse until the release.
   void PressAndRelease(QPoint press, QPoint release) {
-    QWidget* target = form.childAt(press);
-    QTest::mousePress(target, Qt::LeftButton, {}, target->mapFrom(&form, press));
-    QTest::mouseRelease(target, Qt::LeftButton, {}, target->mapFrom(&form, release));
+    QWidget* target = window.childAt(press);
+    QTest::mousePress(target, Qt::LeftButton, {}, target->mapFrom(&window, press));
+    QTest::mouseRelease(target, Qt::LeftButton, {}, target->mapFrom(&window, release));
   }
 };
 
@@ -253,10 +258,10 @@ TEST_F(Mouse, OnlyAClickInsideTheLinkOpensTheHomePageOnce) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     opened = 0;
-    form.Button2->setFocus();
+    button2->setFocus();
     PressAndRelease(c.press, c.release);
     EXPECT_EQ(opened, c.opened);
-    EXPECT_EQ(QApplication::focusWidget(), form.Button2);  // no focus moves
+    EXPECT_EQ(QApplication::focusWidget(), button2);  // no focus moves
   }
 }
 
@@ -275,10 +280,10 @@ TEST_F(Mouse, ADoubleClickOpensTheHomePageOnce) {
     opened = 0;
     for (QEvent::Type type : sequence) {
       const QPointF at(80, 12);
-      QMouseEvent event(type, at, form.Image2->mapToGlobal(at), Qt::LeftButton,
+      QMouseEvent event(type, at, image2.mapToGlobal(at), Qt::LeftButton,
                         type == release ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
       event.setTimestamp(time += 40);
-      QApplication::sendEvent(form.Image2, &event);
+      QApplication::sendEvent(&image2, &event);
     }
     EXPECT_EQ(opened, 1);
     time += 10000;
@@ -291,21 +296,22 @@ TEST(MainWindowLifetime, QuitAndClosingEndTheLoopWithExitCode0) {
     std::function<void(TForm1&)> end;
   };
   const Case cases[] = {
-      {"q", [](TForm1& form) { QTest::keyClick(form.Button1, Qt::Key_Q); }},
-      {"Quit clicked", [](TForm1& form) { QTest::mouseClick(form.Button2, Qt::LeftButton); }},
+      {"q", [](TForm1& form) { QTest::keyClick(&form.Button1->NativePeer(), Qt::Key_Q); }},
+      {"Quit clicked", [](TForm1& form) { QTest::mouseClick(&form.Button2->NativePeer(), Qt::LeftButton); }},
       {"closed by the desktop", [](TForm1& form) {
          QCloseEvent close;
-         QCoreApplication::sendEvent(form.windowHandle(), &close);
+         QCoreApplication::sendEvent(form.NativePeer().windowHandle(), &close);
        }},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     TForm1 form;
-    form.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-    QTimer::singleShot(0, &form, [&] { c.end(form); });
-    EXPECT_EQ(QApplication::exec(), 0);
-    EXPECT_FALSE(form.isVisible());
+    ASSERT_EQ(Application->MainForm(), &form);
+    form.Show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form.NativePeer()));
+    QTimer::singleShot(0, &form.NativePeer(), [&] { c.end(form); });
+    EXPECT_EQ(Application->Run(), 0);
+    EXPECT_FALSE(form.NativePeer().isVisible());
   }
 }
 
@@ -341,12 +347,12 @@ TEST_F(MainWindow, GenerateRecoversFromAnErrorAndReplacesOnlyWithConsent) {
 
   save_as(missing, {});
   box("ui_tests", "Invalid filename.", QMessageBox::Ok);
-  QTest::keyClick(form.Button1, Qt::Key_G);
+  QTest::keyClick(button1, Qt::Key_G);
   EXPECT_FALSE(QFileInfo::exists(missing));
 
   save_as(good, folder.filePath("bank.syx"));  // its folder gone, the name is offered in the nearest one
   box("Information", "Bank has been generated and saved!", QMessageBox::Ok);
-  QTest::keyClick(form.Button1, Qt::Key_Return);
+  QTest::keyClick(button1, Qt::Key_Return);
   const QByteArray first = [&] {
     QFile file(good);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -356,14 +362,14 @@ TEST_F(MainWindow, GenerateRecoversFromAnErrorAndReplacesOnlyWithConsent) {
   save_as(good, good);
   box({}, {}, QMessageBox::Yes);  // the overwrite question
   box("Information", "Bank has been generated and saved!", QMessageBox::Ok);
-  QTest::mouseClick(form.Button1, Qt::LeftButton);
+  QTest::mouseClick(button1, Qt::LeftButton);
   QFile second(good);
   ASSERT_TRUE(second.open(QIODevice::ReadOnly));
   const QByteArray replaced = second.readAll();
   EXPECT_EQ(replaced.size(), qsizetype(SysexFileSize));
   EXPECT_NE(replaced, first);  // drawn anew after a fresh seed
   EXPECT_TRUE(answers.AllAnswered());
-  EXPECT_TRUE(form.isVisible());
+  EXPECT_TRUE(window.isVisible());
 }
 
 }  // namespace

@@ -1,9 +1,9 @@
-#include "platform/qt/save_dialog.h"
-
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+
+#include "forms/dialogs.h"
+#include "platform/qt/peers.h"
 
 namespace orvanel {
 namespace {
@@ -19,27 +19,7 @@ QString OfferedPath(const QString& last_path) {
   return QDir(folder).filePath(file.fileName());
 }
 
-}  // namespace
-
-TSaveDialog::TSaveDialog(QWidget* owner) : QObject(owner), owner_(owner) {}
-
-bool TSaveDialog::Execute() {
-  const QString offered = OfferedPath(FileName);
-  QFileDialog dialog(owner_, Title);
-  dialog.setAcceptMode(QFileDialog::AcceptSave);
-  dialog.setFileMode(QFileDialog::AnyFile);
-  dialog.setNameFilters(QtNameFilters(Filter));
-  dialog.setDefaultSuffix(DefaultExt.startsWith(u'.') ? DefaultExt.mid(1) : DefaultExt);
-  dialog.setOption(QFileDialog::DontConfirmOverwrite, (Options & ofOverwritePrompt) == 0);
-  dialog.setSizeGripEnabled((Options & ofEnableSizing) != 0);
-  if (!offered.isEmpty()) dialog.selectFile(offered);
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
-  FileName = dialog.selectedFiles().constFirst();
-  return true;
-}
-
-std::string TSaveDialog::ChosenPath() const { return QFile::encodeName(FileName).toStdString(); }
-
+// "Name|*.a;*.b|Other|*.c" as Qt's name filters: "Name (*.a *.b)", "Other (*.c)".
 QStringList QtNameFilters(const QString& filter) {
   const QStringList parts = filter.split(u'|');
   QStringList filters;
@@ -47,6 +27,24 @@ QStringList QtNameFilters(const QString& filter) {
     filters << parts[i] + QStringLiteral(" (") + QString(parts[i + 1]).replace(u';', u' ') + u')';
   }
   return filters;
+}
+
+}  // namespace
+
+bool TSaveDialog::Execute() {
+  const QString offered = OfferedPath(QString::fromStdString(FileName));
+  QFileDialog dialog(&Form().NativePeer(), QString::fromStdString(Title));
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setNameFilters(QtNameFilters(QString::fromStdString(Filter)));
+  const QString extension = QString::fromStdString(DefaultExt);
+  dialog.setDefaultSuffix(extension.startsWith(u'.') ? extension.mid(1) : extension);
+  dialog.setOption(QFileDialog::DontConfirmOverwrite, (Options & ofOverwritePrompt) == 0);
+  dialog.setSizeGripEnabled((Options & ofEnableSizing) != 0);
+  if (!offered.isEmpty()) dialog.selectFile(offered);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
+  FileName = dialog.selectedFiles().constFirst().toStdString();
+  return true;
 }
 
 }  // namespace orvanel
