@@ -108,9 +108,16 @@ TEST_F(SysexFile, ReplacesALongerFileWhole) {
 TEST_F(SysexFile, ANewFileNeverReplacesOneThatExists) {
   const std::vector<std::uint8_t> old = {1, 2, 3};
   testing::WriteBytes(path, old);
-  const std::string link = folder / "link.syx";
-  std::filesystem::create_symlink(folder / "nowhere.syx", link);
-  for (const std::string& taken : {path, link}) {
+  // A link to a file not yet there is taken too, where the platform makes
+  // links (Windows' C++ runtime does not).
+  std::vector<std::string> taken_paths{path};
+  std::error_code no_links;
+  std::filesystem::create_symlink(folder / "nowhere.syx", folder / "link.syx", no_links);
+  if (!no_links) taken_paths.push_back(folder / "link.syx");
+#ifndef _WIN32
+  ASSERT_EQ(taken_paths.size(), 2U) << no_links.message();
+#endif
+  for (const std::string& taken : taken_paths) {
     try {
       WriteBank(taken, Bank{}, CreateMode::New);
       ADD_FAILURE() << taken << " replaced";
