@@ -1,11 +1,13 @@
 // orvanel-bank: makes banks from the command line and checks JD-800 SysEx
 // files, with the same rules, generator and writer as the window.
 #include <iostream>
+#include <string>
 #include <string_view>
 #include <vector>
 
 #include "app/bank_tool.h"
 #include "bank/version.h"
+#include "runtime/command_line.h"
 
 namespace orvanel {
 
@@ -40,7 +42,8 @@ constexpr std::string_view Help =
 }  // namespace
 
 int main(int argc, char** argv) {
-  const std::vector<std::string_view> arguments(argv + 1, argv + argc);
+  const std::vector<std::string> words = orvanel::CommandLineArguments(argc, argv);
+  const std::vector<std::string_view> arguments(words.begin(), words.end());
   if (arguments.empty()) {
     std::cerr << Usage;
     return orvanel::ExitUsage;
@@ -57,6 +60,14 @@ int main(int argc, char** argv) {
   }
   if (command == "generate") return orvanel::GenerateBankCommand(rest);
   if (command == "check") return orvanel::CheckBankCommand(rest);
+#ifdef ORVANEL_WITHOUT_MIDI
+  // The Windows build has no RtMidi.
+  for (const std::string_view midi : {"ports", "send", "audition", "receive", "export"}) {
+    if (command == midi) {
+      return orvanel::Complain(std::string(command) + ": MIDI is not in the Windows build", orvanel::ExitUsage);
+    }
+  }
+#endif
   std::cerr << "orvanel-bank: unknown command '" << command << "'\n" << Usage;
   return orvanel::ExitUsage;
 }

@@ -1,14 +1,13 @@
 // orvanel-bank through the built program: its files, output and exit codes.
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
+#include <filesystem>
 #include <functional>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include "bank/generate_command.h"
 #include "bank/sysex_writer.h"
 #include "bank/version.h"
+#include "program_run.h"
 #include "runtime/random.h"
 #include "temp_folder.h"
 
@@ -20,34 +19,12 @@ using testing::ReadBytes;
 using testing::TempFolder;
 using testing::WriteBytes;
 
-struct ToolRun {
-  int exit_code;
-  std::string out;
-  std::string err;
-};
+using ToolRun = testing::ProgramRun;
 
 class BankTool : public ::testing::Test {
  protected:
-  ToolRun Tool(std::vector<std::string> arguments) {
-    const std::string out_path = folder / "stdout";
-    const std::string err_path = folder / "stderr";
-    const pid_t child = fork();
-    if (child == 0) {
-      dup2(open(out_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), STDOUT_FILENO);
-      dup2(open(err_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), STDERR_FILENO);
-      std::vector<char*> argv{const_cast<char*>(ORVANEL_BANK_TOOL)};
-      for (std::string& argument : arguments) argv.push_back(argument.data());
-      argv.push_back(nullptr);
-      execv(argv[0], argv.data());
-      _exit(127);
-    }
-    int status = 0;
-    waitpid(child, &status, 0);
-    const auto text = [](const std::string& path) {
-      const Bytes bytes = ReadBytes(path);
-      return std::string(bytes.begin(), bytes.end());
-    };
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, text(out_path), text(err_path)};
+  ToolRun Tool(const std::vector<std::string>& arguments) {
+    return testing::RunProgram(ORVANEL_BANK_TOOL, arguments, folder / "stdout", folder / "stderr");
   }
 
   std::string Path(const std::string& name) { return folder / name; }
@@ -116,6 +93,19 @@ TEST_F(BankTool, GenerateReportsFileErrorsInTheWindowsWords) {
   EXPECT_EQ(run.exit_code, 1);
   EXPECT_EQ(run.err, "orvanel-bank: " + Path("missing/bank.syx") + ": Invalid filename.\n");
   EXPECT_EQ(run.out, "");
+}
+
+// Paths travel as UTF-8 and reach the system whole, in any script.
+TEST_F(BankTool, GenerateAndCheckTakeAPathInAnyScript) {
+  const std::string folder_name = Path("音色 Ωμέγα");
+  ASSERT_TRUE(std::filesystem::create_directory(testing::Utf8Path(folder_name)));
+  const std::string bank = folder_name + "/bänk ✓.syx";
+  const ToolRun generated = Tool({"generate", bank, "--seed", "8"});
+  EXPECT_EQ(generated.exit_code, 0) << generated.err;
+  EXPECT_EQ(ReadBytes(bank), FileOf(SeededBank(8), Path("core.syx")));
+  const ToolRun checked = Tool({"check", "--rules", bank});
+  EXPECT_EQ(checked.exit_code, 0) << checked.err;
+  EXPECT_TRUE(checked.out.starts_with(bank + ": 96 JD-800 DT1 messages")) << checked.out;
 }
 
 TEST_F(BankTool, CheckPassesEveryBankGenerateWrites) {
@@ -247,7 +237,7 @@ TEST_F(BankTool, CheckEndsWithAClearWordOnAnyInput) {
   // A huge file is read only as far as a sound file could reach.
   const std::string huge = Path("huge.syx");
   WriteBytes(huge, {});
-  ASSERT_EQ(truncate(huge.c_str(), 1LL << 30), 0);
+  std::filesystem::resize_file(testing::Utf8Path(huge), 1ULL << 30U);
   const ToolRun run = Tool({"check", huge});
   EXPECT_EQ(run.exit_code, 1);
   EXPECT_TRUE(Contains(run.out, "more than a sound JD-800 file can hold: not read further")) << run.out;
@@ -281,6 +271,17 @@ TEST_F(BankTool, UsageErrorsAndUnreadableFilesExit2) {
   }
   EXPECT_EQ(Tool({"--version"}).out, "orvanel-bank " + std::string(VersionText) + "\n");
 }
+
+#ifdef ORVANEL_WITHOUT_MIDI
+TEST_F(BankTool, MidiCommandsSayTheyAreNotInThisBuild) {
+  for (const char* command : {"ports", "send", "audition", "receive", "export"}) {
+    const ToolRun run = Tool({command, Path("bank.syx")});
+    EXPECT_EQ(run.exit_code, 2) << command;
+    EXPECT_EQ(run.err, "orvanel-bank: " + std::string(command) + ": MIDI is not in the Windows build\n");
+    EXPECT_EQ(run.out, "");
+  }
+}
+#endif
 
 }  // namespace
 }  // namespace orvanel
