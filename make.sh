@@ -11,7 +11,7 @@ test_packages="$run_packages libgtest-dev libbenchmark-dev xvfb xdotool clang li
 bench_packages="$test_packages time"
 # The Windows programs: cross-built with MinGW-w64, tested under Wine.
 windows_packages="g++-mingw-w64-x86-64-posix cmake ninja-build"
-test_packages="$test_packages $windows_packages wine wine64"
+test_packages="$test_packages $windows_packages wine wine64 fonts-wine"
 
 install_missing() {
   missing=""

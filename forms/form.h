@@ -60,6 +60,7 @@ class TForm : public TComponent {
   void ButtonFocused(TButton& focused);
   // Buttons join the tab order as they are created.
   void AddToTabOrder(TButton& button) { tab_order_.push_back(&button); }
+  const std::vector<TButton*>& TabOrder() const { return tab_order_; }
   TButton* FirstInTabOrder() const { return tab_order_.empty() ? nullptr : tab_order_.front(); }
 
   struct Peer;

@@ -27,6 +27,12 @@ if [ ! -e "$prefix/.booted" ]; then
   flock 9
   if [ ! -e "$prefix/.booted" ]; then
     as_user wine wineboot --init >/dev/null 2>&1
+    # Wine's own faces (MS Sans Serif, Tahoma; Debian's fonts-wine), where
+    # Debian's Wine looks for them: in the prefix's Windows folder.
+    ln -sf /usr/share/wine/fonts/* "$prefix/drive_c/windows/Fonts/"
+    # Xvfb runs no window manager: Wine keeps its windows itself, or every
+    # window that hides would wait 2 s for a manager's answer.
+    as_user wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
     touch "$prefix/.booted"
   fi
   exec 9>&-

@@ -3,16 +3,39 @@
 # orvanel-bank.exe, the zip for users, and their tests, which run under Wine
 # in a prefix of this build's own.
 
+# Windows' wide calls are the ones its names stand for.
+add_compile_definitions(UNICODE _UNICODE)
+
 # Every test program runs through Wine.
 set(CMAKE_CROSSCOMPILING_EMULATOR ${PROJECT_SOURCE_DIR}/tools/wine.sh ${CMAKE_BINARY_DIR}/wine)
+
+# The window layer on Win32: no toolkit, only Windows' own DLLs.
+add_library(orvanel_platform STATIC
+  platform/win32/application.cpp
+  platform/win32/application_title.cpp
+  platform/win32/controls.cpp
+  platform/win32/form.cpp
+  platform/win32/message_dialog.cpp
+  platform/win32/picture.cpp
+  platform/win32/save_dialog.cpp
+  platform/win32/shell.cpp
+)
+target_link_libraries(orvanel_platform PUBLIC orvanel_forms user32 gdi32 comdlg32 shell32)
+
+add_library(orvanel_ui STATIC ui/rand1.cpp)
+target_link_libraries(orvanel_ui PUBLIC orvanel_platform)
+
+# A window program, with no console; its picture is a bitmap resource.
+add_executable(orvanel WIN32 app/main.cpp platform/win32/resources.rc)
+target_link_libraries(orvanel PRIVATE orvanel_ui)
 
 # The user's zip: both programs and a short text on how to use them.
 configure_file(platform/win32/README.txt.in README.txt NEWLINE_STYLE WIN32)
 set(zip orvanel-${PROJECT_VERSION}-windows.zip)
 add_custom_command(OUTPUT ${zip}
   COMMAND ${CMAKE_COMMAND} -E rm -f ${zip}
-  COMMAND ${CMAKE_COMMAND} -E tar cf ${zip} --format=zip orvanel-bank.exe README.txt
-  DEPENDS orvanel-bank ${CMAKE_BINARY_DIR}/README.txt
+  COMMAND ${CMAKE_COMMAND} -E tar cf ${zip} --format=zip orvanel.exe orvanel-bank.exe README.txt
+  DEPENDS orvanel orvanel-bank ${CMAKE_BINARY_DIR}/README.txt
   WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
   VERBATIM)
 add_custom_target(windows_zip ALL DEPENDS ${zip})
