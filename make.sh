@@ -8,6 +8,9 @@ cd "$(dirname "$0")"
 
 run_packages="g++ cmake ninja-build qt6-base-dev fonts-dejavu-core"
 test_packages="$run_packages libgtest-dev libbenchmark-dev xvfb xdotool clang libclang-rt-14-dev"
+# The end-to-end test also runs with GTK's file dialog, compares window pixels
+# and reads window classes.
+test_packages="$test_packages qt6-gtk-platformtheme imagemagick x11-utils"
 bench_packages="$test_packages time"
 # The Windows programs: cross-built with MinGW-w64, tested under Wine.
 windows_packages="g++-mingw-w64-x86-64-posix cmake ninja-build"

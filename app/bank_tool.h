@@ -2,8 +2,12 @@
 // word and returns the process exit code.
 #pragma once
 
+#include <cstdint>
 #include <span>
+#include <string>
 #include <string_view>
+
+#include "runtime/in_out_error.h"
 
 namespace orvanel {
 
@@ -18,5 +22,17 @@ int CheckBankCommand(std::span<const std::string_view> arguments);
 
 // "orvanel-bank: " and the text on standard error; returns `code`.
 int Complain(std::string_view text, int code);
+
+int ExtractPatchCommand(std::span<const std::string_view> arguments);
+int MergePatchesCommand(std::span<const std::string_view> arguments);
+int ShowPatchesCommand(std::span<const std::string_view> arguments);
+
+// A file error while writing `path`, complained of in the Windows words (a
+// file that is there already: add --force); returns ExitFaults.
+int ComplainAboutWrite(const std::string& path, const EInOutError& error);
+
+// Writes `bytes` to `path` in one call: a new file only, unless `force`.
+// Returns the exit code.
+int WriteToolFile(const std::string& path, std::span<const std::uint8_t> bytes, bool force);
 
 }  // namespace orvanel

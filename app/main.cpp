@@ -2,8 +2,8 @@
 #include "forms/application.h"
 #include "ui/rand1.h"
 
-int main() {
-  orvanel::TApplication application;
+int main(int /*argc*/, char** argv) {
+  orvanel::TApplication application(argv[0]);
   orvanel::TForm1 form;  // the first form: the main one
   return application.Run();
 }

@@ -23,6 +23,10 @@ namespace {
 constexpr std::string_view Usage =
     "usage: orvanel-bank generate FILE [--seed N] [--force]\n"
     "       orvanel-bank check [--rules] FILE...\n"
+    "       orvanel-bank generate FILE --from SOURCE --amount PERCENT [--keep LOCKS] [--seed N] [--force]\n"
+    "       orvanel-bank extract FILE PATCH OUT [--to SLOT] [--force]\n"
+    "       orvanel-bank merge OUT SOURCE... [--at SLOT] [--force]\n"
+    "       orvanel-bank show FILE [PATCH] [--format text|tsv]\n"
     "       orvanel-bank --help | --version\n";
 
 constexpr std::string_view Help =
@@ -33,8 +37,21 @@ constexpr std::string_view Help =
     "          is replaced only with --force.\n"
     "check     reads JD-800 SysEx files and says whether each is sound: framing,\n"
     "          Roland DT1 checksums, 7-bit data, the addresses it covers, its\n"
-    "          overlaps and gaps, and the patch names of a whole internal bank;\n"
-    "          --rules also holds every patch to Orvanel's rule tables.\n"
+    "          overlaps and gaps, and every whole patch it writes, by slot;\n"
+    "          --rules also holds those patches to Orvanel's rule tables.\n"
+    "generate --from SOURCE  writes 64 variations of the patch SOURCE names\n"
+    "          (FILE:I23, or a file of one patch; I11 is that patch itself), or\n"
+    "          of each patch of a bank FILE in its own slot; --amount 0 copies,\n"
+    "          100 draws afresh by the rules, and between them about that share\n"
+    "          of the drawn bytes moves, each a short way; --keep holds groups\n"
+    "          (tvf, effects, ...) and tones (A..D), as in --keep tvf,A.\n"
+    "extract   writes patch PATCH of FILE alone: to the temporary patch, or with\n"
+    "          --to to that internal slot.\n"
+    "merge     writes one patch from each SOURCE (FILE:PATCH, or a file of one\n"
+    "          patch) to consecutive internal slots from --at (I11) on, and\n"
+    "          nothing else.\n"
+    "show      lists every parameter of each patch in FILE, or of PATCH, by its\n"
+    "          name and as the instrument shows it; --format tsv for scripts.\n"
     "\n"
     "Exit codes: 0 done and sound, 1 a file error or faults found, 2 a usage\n"
     "error or a file that cannot be read.\n";
@@ -60,6 +77,9 @@ int main(int argc, char** argv) {
   }
   if (command == "generate") return orvanel::GenerateBankCommand(rest);
   if (command == "check") return orvanel::CheckBankCommand(rest);
+  if (command == "extract") return orvanel::ExtractPatchCommand(rest);
+  if (command == "merge") return orvanel::MergePatchesCommand(rest);
+  if (command == "show") return orvanel::ShowPatchesCommand(rest);
 #ifdef ORVANEL_WITHOUT_MIDI
   // The Windows build has no RtMidi.
   for (const std::string_view midi : {"ports", "send", "audition", "receive", "export"}) {

@@ -9,6 +9,7 @@
 #include <span>
 
 #include "bank/bank.h"
+#include "bank/home_page.h"
 
 namespace orvanel {
 
@@ -199,6 +200,28 @@ inline constexpr auto ToneFixedBytes = ORVANEL_BYTES_OF_KIND(ToneBlockRules, Rul
 inline constexpr auto ToneDrawnBytes = ORVANEL_BYTES_OF_KIND(ToneBlockRules, RuleKind::Drawn);
 
 #undef ORVANEL_BYTES_OF_KIND
+
+// The rule of each patch byte by its offset in the patch: the tone block
+// rules repeated four times; a name byte's value is its character.
+struct PatchByteRule {
+  RuleKind kind;
+  std::uint8_t value;
+};
+
+inline constexpr auto PatchByteRules = [] {
+  std::array<PatchByteRule, PatchSize> rules{};
+  const auto apply = [&](std::span<const ByteRule> rows, std::size_t block) {
+    for (const ByteRule& row : rows) {
+      for (std::size_t offset = row.first; offset <= row.last; ++offset) {
+        rules[block + offset] = {row.kind, row.kind == RuleKind::Name ? static_cast<std::uint8_t>(PatchName[offset])
+                                                                      : row.value};
+      }
+    }
+  };
+  apply(CommonBlockRules, 0);
+  for (std::size_t tone = 0; tone < ToneBlockCount; ++tone) apply(ToneBlockRules, CommonBlockSize + tone * ToneBlockSize);
+  return rules;
+}();
 
 inline constexpr std::size_t DrawsPerPatch =
     detail::CountBytes(CommonBlockRules, RuleKind::Drawn) +

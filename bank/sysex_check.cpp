@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "bank/home_page.h"
+#include "bank/patch_image.h"
 #include "bank/patch_number.h"
 #include "bank/patch_rules.h"
 #include "bank/sysex_format.h"
@@ -180,7 +180,7 @@ void SysexCheck::Finish() {
   CheckAddresses();
   FindPatches();
   whole_bank_ = memory_.NextWhere(false, BankBaseAddress) >= BankEndAddress;
-  if (whole_bank_ && check_rules_) CheckRules();
+  if (check_rules_) CheckRules();
 }
 
 // The written ranges, and the gaps between them as faults.
@@ -189,6 +189,7 @@ void SysexCheck::CheckAddresses() {
     const std::uint32_t end = memory_.NextWhere(false, first);
     if (!ranges_.empty()) {
       const AddressSpace::Byte after = memory_.At(first);
+      ++gap_count_;
       Fault(after.message, after.offset,
             "no data for " + FormatAddress(ranges_.back().last + 1) + " - " + FormatAddress(first - 1) +
                 ", the gap before this message's addresses");
@@ -201,43 +202,24 @@ void SysexCheck::CheckAddresses() {
 void SysexCheck::FindPatches() {
   const auto add_if_whole = [&](std::uint32_t address, std::string where) {
     if (memory_.NextWhere(false, address) < address + PatchSize) return;
-    std::string name;
-    for (std::uint32_t i = 0; i < PatchName.size(); ++i) {
-      const auto c = static_cast<char>(memory_.At(address + i).value);
-      name += (c >= 0x20 && c < 0x7F) ? c : '.';  // never a control character to the terminal
-    }
-    covered_patches_.push_back({address, std::move(where), std::move(name)});
+    covered_patches_.push_back({address, std::move(where), ShownPatchName(PatchAt(memory_, address))});
   };
   add_if_whole(TemporaryPatchAddress, "temporary");
   for (std::size_t slot = 0; slot < PatchCount; ++slot) add_if_whole(SlotAddress(slot), PatchNumber(slot));
 }
 
-// Every byte of every patch against the rule of its offset.
+// Every byte of every whole patch against the rule of its offset.
 void SysexCheck::CheckRules() {
-  for (std::size_t patch = 0; patch < PatchCount; ++patch) {
-    const std::uint32_t start = BankBaseAddress + static_cast<std::uint32_t>(patch * PatchSize);
-    const auto check = [&](std::uint32_t offset, RuleKind kind, std::uint8_t rule_value) {
-      const AddressSpace::Byte byte = memory_.At(start + offset);
+  for (const CoveredPatch& patch : covered_patches_) {
+    const std::string which = patch.address == TemporaryPatchAddress ? "the temporary patch" : "patch " + patch.where;
+    for (std::uint32_t offset = 0; offset < PatchSize; ++offset) {
+      const auto [kind, rule_value] = PatchByteRules[offset];
+      const AddressSpace::Byte byte = memory_.At(patch.address + offset);
       const bool drawn = kind == RuleKind::Drawn;
-      if (drawn ? byte.value <= rule_value : byte.value == rule_value) return;
+      if (drawn ? byte.value <= rule_value : byte.value == rule_value) continue;
       Fault(byte.message, byte.offset,
-            "patch " + PatchNumber(patch) + " byte " + std::to_string(offset) + " is " + std::to_string(byte.value) +
+            which + " byte " + std::to_string(offset) + " is " + std::to_string(byte.value) +
                 (drawn ? ", above its maximum " : ", not its fixed ") + std::to_string(rule_value));
-    };
-    for (std::uint32_t i = 0; i < PatchName.size(); ++i) {
-      check(i, RuleKind::Name, static_cast<std::uint8_t>(PatchName[i]));
-    }
-    const auto check_rows = [&](std::span<const ByteRule> rules, std::uint32_t block) {
-      for (const ByteRule& row : rules) {
-        if (row.kind == RuleKind::Name) continue;
-        for (std::uint32_t offset = row.first; offset <= row.last; ++offset) {
-          check(block + offset, row.kind, row.value);
-        }
-      }
-    };
-    check_rows(CommonBlockRules, 0);
-    for (std::uint32_t tone = 0; tone < ToneBlockCount; ++tone) {
-      check_rows(ToneBlockRules, static_cast<std::uint32_t>(CommonBlockSize + tone * ToneBlockSize));
     }
   }
 }

@@ -2,7 +2,7 @@
 // sound: every message framed, Roland JD-800 DT1 with a true checksum and
 // 7-bit data; the instrument's memory rebuilt by address, whatever the message
 // sizes, with its ranges, overlaps and gaps; the whole patches it writes, and,
-// on request, every byte of a whole internal bank against Orvanel's rules.
+// on request, every byte of each of them against Orvanel's rules.
 #pragma once
 
 #include <array>
@@ -55,6 +55,9 @@ class SysexCheck {
   bool WantsMore() const { return offset_ <= MaxSoundFileSize; }
 
   std::uint64_t FaultCount() const { return fault_count_; }
+  // Of those, the gaps between the ranges the file writes: a file that writes
+  // some patches and not others has them, and its patches are sound still.
+  std::uint64_t GapCount() const { return gap_count_; }
   const std::vector<CheckFault>& Faults() const { return faults_; }  // the first MaxListedFaults
   std::uint64_t Dt1Messages() const { return dt1_messages_; }
   const std::vector<std::uint8_t>& DeviceIds() const { return device_ids_; }
@@ -109,6 +112,7 @@ class SysexCheck {
 
   AddressSpace memory_;
   std::uint64_t fault_count_ = 0;
+  std::uint64_t gap_count_ = 0;
   std::vector<CheckFault> faults_;
   std::uint64_t dt1_messages_ = 0;
   std::vector<std::uint8_t> device_ids_;

@@ -10,6 +10,9 @@
 #include <vector>
 
 #include "bank/generate_command.h"
+#include "bank/patch_listing.h"
+#include "bank/patch_number.h"
+#include "bank/patch_variation.h"
 #include "bank/sysex_check.h"
 #include "bank/sysex_writer.h"
 #include "runtime/random.h"
@@ -44,6 +47,33 @@ void BM_GenerateBank(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_GenerateBank)->Unit(benchmark::kMicrosecond);
+
+// A bank of variations by the amount given (range 0), against
+// BM_GenerateBank: each patch of a source bank varied, or (range 1 = 1) 63
+// variations of its first patch.
+void BM_VaryBank(benchmark::State& state) {
+  const Bank source = SampleBank();
+  const PatchVariation variation(static_cast<unsigned>(state.range(0)), {});
+  const bool from_patch = state.range(1) == 1;
+  Bank bank{};
+  RandSeed(2);
+  for (auto _ : state) {
+    if (from_patch) {
+      variation.FromPatch(std::span(source).first<PatchSize>(), bank);
+    } else {
+      variation.FromBank(source, bank);
+    }
+    benchmark::DoNotOptimize(bank.data());
+    benchmark::ClobberMemory();
+  }
+}
+BENCHMARK(BM_VaryBank)
+    ->ArgNames({"amount", "from_patch"})
+    ->Args({5, 0})
+    ->Args({30, 0})
+    ->Args({100, 0})
+    ->Args({30, 1})
+    ->Unit(benchmark::kMicrosecond);
 
 void BM_WriteBank(benchmark::State& state) {
   const Bank bank = SampleBank();
@@ -90,6 +120,23 @@ void BM_CheckBankFile(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_CheckBankFile)->Unit(benchmark::kMicrosecond);
+
+// What orvanel-bank show --format tsv does with a bank beyond reading it:
+// every parameter of 64 patches as rows, into one buffer.
+void BM_ListBankTsv(benchmark::State& state) {
+  const Bank bank = SampleBank();
+  std::string out;
+  for (auto _ : state) {
+    out.assign(PatchTsvHeader);
+    for (std::size_t slot = 0; slot < PatchCount; ++slot) {
+      PatchImage patch;
+      std::copy_n(bank.begin() + static_cast<std::ptrdiff_t>(slot * PatchSize), PatchSize, patch.begin());
+      AppendPatchTsv(out, PatchNumber(slot), patch);
+    }
+    benchmark::DoNotOptimize(out.data());
+  }
+}
+BENCHMARK(BM_ListBankTsv)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace orvanel

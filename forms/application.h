@@ -14,8 +14,9 @@ class TForm;
 
 class TApplication : public TComponent {
  public:
-  // Initialises the platform's windowing, reading no command-line argument.
-  TApplication();
+  // Initialises the platform's windowing. It is told the program's own name
+  // (argv[0]) and reads no command-line argument.
+  explicit TApplication(char* program_name);
   ~TApplication() override;
 
   // Shows the main form and handles events until it closes; returns the exit

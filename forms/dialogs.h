@@ -47,9 +47,10 @@ class TSaveDialog : public TComponent, public SaveFilePrompt {
 
 enum class MsgDlgType { Information, Error };
 
-// A modal box with one OK button (Enter and Esc close it) over the active
-// window; returns once the user has closed it. An information box is
-// captioned "Information"; an error box takes `caption`.
+// A modal box of fixed size with one OK button (Enter and Esc close it),
+// owned by the active window and centred on the screen; returns once the
+// user has closed it. An information box is captioned "Information"; an
+// error box takes `caption`.
 void MessageDlg(std::string_view text, MsgDlgType type, std::string_view caption = {});
 
 }  // namespace orvanel

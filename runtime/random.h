@@ -86,6 +86,24 @@ inline std::uint32_t Random(std::uint32_t count) {
   return detail::process_generator.Below(count);
 }
 
+// Random's draws for a hot loop that stores bytes, where a store might alias
+// the process-wide state and make the compiler reload it after every draw:
+// `loop` takes a draw (draw(count) is Random(count): the same generator, the
+// same draws) by value and returns it, so that the state lives in registers
+// meanwhile. Nothing else may draw during the loop.
+template <typename Loop>
+void WithDraws(Loop&& loop) {
+  if (detail::substitute != nullptr) {
+    loop([](std::uint32_t count) { return detail::substitute->Below(count); });
+    return;
+  }
+  struct Draw {
+    Pcg32 generator;
+    std::uint32_t operator()(std::uint32_t count) { return generator.Below(count); }
+  };
+  detail::process_generator = loop(Draw{detail::process_generator}).generator;
+}
+
 // Routes the process generator to `source` for the lifetime of the guard.
 class ScopedRandomSource {
  public:

@@ -4,61 +4,23 @@
 #include <filesystem>
 #include <functional>
 
-#include "bank/generate_command.h"
 #include "bank/sysex_writer.h"
 #include "bank/version.h"
-#include "program_run.h"
+#include "bank_tool_run.h"
 #include "runtime/random.h"
-#include "temp_folder.h"
 
 namespace orvanel {
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
+using testing::BankTool;
+using testing::ToolRun;
+using testing::Bytes;
+using testing::Contains;
+using testing::Dt1;
+using testing::FileOf;
 using testing::ReadBytes;
-using testing::TempFolder;
+using testing::SeededBank;
 using testing::WriteBytes;
-
-using ToolRun = testing::ProgramRun;
-
-class BankTool : public ::testing::Test {
- protected:
-  ToolRun Tool(const std::vector<std::string>& arguments) {
-    return testing::RunProgram(ORVANEL_BANK_TOOL, arguments, folder / "stdout", folder / "stderr");
-  }
-
-  std::string Path(const std::string& name) { return folder / name; }
-
-  TempFolder folder;
-};
-
-Bank SeededBank(std::uint64_t seed) {
-  Bank bank{};
-  RandSeed(seed);
-  GenerateBank(bank);
-  return bank;
-}
-
-Bytes FileOf(const Bank& bank, const std::string& path) {
-  WriteBank(path, bank);
-  return ReadBytes(path);
-}
-
-// One DT1 message for the JD-800, built here apart from the writer.
-Bytes Dt1(std::uint32_t address, const std::uint8_t* data, std::size_t size) {
-  Bytes message = {0xF0, 0x41, 0x10, 0x3D, 0x12, std::uint8_t(address >> 14), std::uint8_t((address >> 7) & 0x7F),
-                   std::uint8_t(address & 0x7F)};
-  unsigned sum = message[5] + message[6] + message[7];
-  for (std::size_t i = 0; i < size; ++i) {
-    message.push_back(data[i]);
-    sum += data[i];
-  }
-  message.push_back(std::uint8_t((128 - sum % 128) % 128));
-  message.push_back(0xF7);
-  return message;
-}
-
-bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
 TEST_F(BankTool, GenerateWithASeedMakesTheSameBankAgain) {
   const ToolRun first = Tool({"generate", Path("a.syx"), "--seed", "1234567"});

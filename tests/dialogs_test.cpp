@@ -4,15 +4,16 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 
+#include "modal_answers.h"
+#include "qt_printers.h"
 #include "forms/application.h"
 #include "forms/dialogs.h"
-#include "forms/form.h"
-#include "modal_answers.h"
 #include "platform/qt/application_title.h"
-#include "qt_printers.h"
 #include "runtime/in_out_error.h"
+#include "ui/rand1.h"
 
 namespace orvanel {
 namespace {
@@ -35,18 +36,35 @@ struct BoxSeen {
   QMessageBox::Icon icon = QMessageBox::NoIcon;
   QList<QAbstractButton*> buttons;
   bool ok_is_default_and_escape = false;
+  QWidget* owner = nullptr;
+  QRect frame;
+  bool fixed_size = false;
 };
 
 BoxSeen Inspect(QWidget* dialog) {
   auto* box = qobject_cast<QMessageBox*>(dialog);
   if (box == nullptr) return {};
   QAbstractButton* ok = box->button(QMessageBox::Ok);
-  return {box->windowTitle(), box->text(), box->icon(), box->buttons(),
-          ok != nullptr && box->defaultButton() == ok && box->escapeButton() == ok};
+  return {box->windowTitle(),
+          box->text(),
+          box->icon(),
+          box->buttons(),
+          ok != nullptr && box->defaultButton() == ok && box->escapeButton() == ok,
+          box->parentWidget(),
+          box->frameGeometry(),
+          box->minimumSize() == box->size() && box->maximumSize() == box->size()};
 }
 
 TEST(MessageDlg, InformationHasOneOkThatEnterAndEscBothClose) {
+  // An active window away from the middle: the box is still centred on the
+  // screen, not over the window.
+  QWidget window;
+  window.setGeometry(10, 20, 300, 200);
+  window.show();
+  const QRect screen = window.screen()->geometry();
   for (Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     ModalAnswers answers;
     BoxSeen seen;
     answers.Then([&](QWidget* dialog) {
@@ -60,6 +78,10 @@ TEST(MessageDlg, InformationHasOneOkThatEnterAndEscBothClose) {
     EXPECT_EQ(seen.icon, QMessageBox::Information);
     EXPECT_EQ(seen.buttons.size(), 1);
     EXPECT_TRUE(seen.ok_is_default_and_escape);
+    EXPECT_EQ(seen.owner, &window);
+    EXPECT_TRUE(seen.fixed_size);
+    EXPECT_EQ(seen.frame.topLeft(),
+              QPoint((screen.width() - seen.frame.width()) / 2, (screen.height() - seen.frame.height()) / 2));
   }
 }
 
@@ -107,28 +129,45 @@ TEST(ApplicationTitle, IsTheFileNameUpToItsFirstFullStopInLowerCaseButTheFirst) 
   }
 }
 
+// SaveDialog1 as the main window configures it, so that a slip in the form
+// shows here.
 class SaveDialogTest : public ::testing::Test {
  protected:
-  TForm owner{{.Caption = "Owner", .ClientWidth = 300, .ClientHeight = 200, .Font = {"MS Sans Serif", 11}}};
-  TSaveDialog& dialog = *new TSaveDialog(owner, {.Title = "Save JD800 Sysex Bank ...",
-                                                 .Filter = "JD800 Sysex File|*.syx",
-                                                 .DefaultExt = ".syx",
-                                                 .Options = ofOverwritePrompt | ofHideReadOnly | ofEnableSizing});
+  // Runs the dialog with `name` typed into it; any other dialog fails the
+  // test. Returns what Execute returns.
+  bool SaveAs(const QString& name) {
+    ModalAnswers answers;
+    answers.Then([&](QWidget* modal) {
+      auto* file_dialog = qobject_cast<QFileDialog*>(modal);
+      ASSERT_NE(file_dialog, nullptr);
+      testing::TypePathAndAccept(file_dialog, folder.filePath(name));
+    });
+    const bool confirmed = dialog.Execute();
+    EXPECT_TRUE(answers.AllAnswered());
+    return confirmed;
+  }
+
+  TForm1 form;
+  TSaveDialog& dialog = *form.SaveDialog1;
   QTemporaryDir folder;
 };
 
-TEST_F(SaveDialogTest, OffersItsSettingsAndKeepsTheConfirmedPath) {
+TEST_F(SaveDialogTest, ShowsTheFormsSettingsAndKeepsTheConfirmedPath) {
+  EXPECT_EQ(dialog.DefaultExt, ".syx");  // leading period and all
+  EXPECT_EQ(dialog.Options, ofOverwritePrompt | ofHideReadOnly | ofEnableSizing);  // and no other
+  EXPECT_TRUE(dialog.FileName.empty());
   ModalAnswers answers;
   answers.Then([&](QWidget* modal) {
     auto* file_dialog = qobject_cast<QFileDialog*>(modal);
     ASSERT_NE(file_dialog, nullptr);
     EXPECT_EQ(file_dialog->windowTitle(), "Save JD800 Sysex Bank ...");
     EXPECT_EQ(file_dialog->nameFilters(), QStringList{"JD800 Sysex File (*.syx)"});
-    EXPECT_EQ(file_dialog->defaultSuffix(), "syx");
+    EXPECT_EQ(file_dialog->selectedNameFilter(), "JD800 Sysex File (*.syx)");
     EXPECT_EQ(file_dialog->acceptMode(), QFileDialog::AcceptSave);
     EXPECT_FALSE(file_dialog->testOption(QFileDialog::DontConfirmOverwrite));
     EXPECT_TRUE(file_dialog->isSizeGripEnabled());
     EXPECT_TRUE(file_dialog->isModal());
+    EXPECT_EQ(testing::NameBox(file_dialog)->text(), "");
     testing::TypePathAndAccept(file_dialog, folder.filePath("first"));  // no extension typed
   });
   ASSERT_TRUE(dialog.Execute());
@@ -140,36 +179,79 @@ TEST_F(SaveDialogTest, OffersItsSettingsAndKeepsTheConfirmedPath) {
     auto* file_dialog = qobject_cast<QFileDialog*>(modal);
     ASSERT_NE(file_dialog, nullptr);
     EXPECT_EQ(file_dialog->selectedFiles().value(0), folder.filePath("first.syx"));
-    QTimer::singleShot(0, file_dialog, [file_dialog] { file_dialog->reject(); });
+    QTimer::singleShot(0, file_dialog, &QDialog::reject);
   });
   EXPECT_FALSE(dialog.Execute());
   EXPECT_EQ(QString::fromStdString(dialog.FileName), folder.filePath("first.syx"));
 }
 
-TEST_F(SaveDialogTest, AsksBeforeReplacingAFile) {
-  QFile existing(folder.filePath("old.syx"));
-  ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
-  existing.close();
-  for (const auto& [answer, accepted] : {std::pair{QMessageBox::No, false}, std::pair{QMessageBox::Yes, true}}) {
+TEST_F(SaveDialogTest, AddsTheDefaultExtensionToAFileNameWithoutOne) {
+  ASSERT_TRUE(QDir(folder.path()).mkdir("my.banks"));
+  struct Case {
+    const char* typed;
+    const char* chosen;
+  };
+  for (const Case c : {Case{"strings", "strings.syx"}, Case{"strings.syx", "strings.syx"},
+                       Case{"strings.bin", "strings.bin"}, Case{"my.banks/strings", "my.banks/strings.syx"}}) {
+    SCOPED_TRACE(c.typed);
+    ASSERT_TRUE(SaveAs(c.typed));
+    EXPECT_EQ(QString::fromStdString(dialog.FileName), folder.filePath(c.chosen));
+  }
+}
+
+// One question, about the file that is written, however its name is typed:
+// Qt's own dialog adds the extension before it asks, so a file named "old"
+// beside it is no matter. After a "No" the dialog stays open.
+TEST_F(SaveDialogTest, AsksOnceBeforeReplacingAFileHoweverItsNameIsTyped) {
+  ASSERT_TRUE(QDir(folder.path()).mkdir("my.banks"));
+  for (const char* existing : {"old.syx", "old", "my.banks/old.syx"}) {
+    QFile file(folder.filePath(existing));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  }
+  struct Case {
+    const char* typed;
+    QMessageBox::StandardButton answer;
+    const char* chosen;  // on Yes
+  };
+  for (const Case c : {Case{"old.syx", QMessageBox::Yes, "old.syx"}, Case{"old", QMessageBox::Yes, "old.syx"},
+                       Case{"old.syx", QMessageBox::No, ""}, Case{"old", QMessageBox::No, ""},
+                       Case{"my.banks/old", QMessageBox::Yes, "my.banks/old.syx"}}) {
+    SCOPED_TRACE(std::string(c.typed) + (c.answer == QMessageBox::Yes ? ", Yes" : ", No"));
+    dialog.FileName.clear();
     ModalAnswers answers;
+    QPointer<QFileDialog> file_dialog;
+    bool stayed_open = false;
     answers.Then([&](QWidget* modal) {
-      auto* file_dialog = qobject_cast<QFileDialog*>(modal);
-      ASSERT_NE(file_dialog, nullptr);
-      testing::TypePathAndAccept(file_dialog, folder.filePath("old.syx"));
+      file_dialog = qobject_cast<QFileDialog*>(modal);
+      ASSERT_NE(file_dialog.data(), nullptr);
+      testing::TypePathAndAccept(file_dialog, folder.filePath(c.typed));
     });
-    answers.Then([&, answer = answer](QWidget* modal) {
+    answers.Then([&](QWidget* modal) {
       auto* question = qobject_cast<QMessageBox*>(modal);
       ASSERT_NE(question, nullptr);
-      QTimer::singleShot(0, question->button(answer), &QAbstractButton::click);
-      if (answer == QMessageBox::No) {
-        // Refused: the file dialog stays open until cancelled.
-        QTimer::singleShot(50, [] {
-          if (auto* still = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) still->reject();
+      EXPECT_EQ(question->windowTitle(), "Save JD800 Sysex Bank ...");
+      EXPECT_EQ(question->text(), "old.syx already exists.\nDo you want to replace it?");
+      EXPECT_EQ(question->defaultButton(), question->button(QMessageBox::No));
+      if (c.answer == QMessageBox::No) {
+        // Then the user chooses again, here cancels.
+        QObject::connect(question, &QDialog::finished, [&] {
+          QTimer::singleShot(0, [&] {
+            stayed_open = QApplication::activeModalWidget() == file_dialog.data();
+            if (file_dialog) file_dialog->reject();
+          });
         });
       }
+      Close(question, c.answer);
     });
-    EXPECT_EQ(dialog.Execute(), accepted);
+
+    EXPECT_EQ(dialog.Execute(), c.answer == QMessageBox::Yes);
     EXPECT_TRUE(answers.AllAnswered());
+    if (c.answer == QMessageBox::Yes) {
+      EXPECT_EQ(QString::fromStdString(dialog.FileName), folder.filePath(c.chosen));
+    } else {
+      EXPECT_TRUE(stayed_open);
+      EXPECT_TRUE(dialog.FileName.empty());
+    }
   }
 }
 

@@ -23,9 +23,14 @@ inline void AcceptLater(QDialog* dialog) {
   QTimer::singleShot(0, dialog, [dialog] { dialog->accept(); });
 }
 
+// The name box of Qt's own file dialog.
+inline QLineEdit* NameBox(QFileDialog* dialog) {
+  return dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+}
+
 // Types a path into a file dialog's name box, as a user would, and accepts it.
 inline void TypePathAndAccept(QFileDialog* dialog, const QString& path) {
-  dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(path);
+  NameBox(dialog)->setText(path);
   AcceptLater(dialog);
 }
 

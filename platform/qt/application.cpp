@@ -7,14 +7,21 @@
 namespace orvanel {
 namespace {
 
-// Qt is handed the program's name alone: the program reads no arguments.
-int argument_count = 1;
-char program_name[] = "orvanel";
-char* program_arguments[] = {program_name, nullptr};
+// QApplication keeps its argc and argv for the whole run.
+int program_argc = 1;
+char empty_name[] = "";
+char* program_argv[] = {empty_name, nullptr};
+
+// Qt sees the program's name alone: the program reads no command line, so
+// none of Qt's own options (-style, -reverse, ...) takes effect either.
+int& ProgramOnly(char* program_name) {
+  if (program_name != nullptr) program_argv[0] = program_name;
+  return program_argc;
+}
 
 }  // namespace
 
-TApplication::Peer::Peer() : QApplication(argument_count, program_arguments) {}
+TApplication::Peer::Peer(char* program_name) : QApplication(ProgramOnly(program_name), program_argv) {}
 
 bool TApplication::Peer::notify(QObject* receiver, QEvent* event) {
   try {
@@ -25,7 +32,10 @@ bool TApplication::Peer::notify(QObject* receiver, QEvent* event) {
   }
 }
 
-TApplication::TApplication() : TComponent(nullptr), peer_(std::make_unique<Peer>()) { Application = this; }
+TApplication::TApplication(char* program_name)
+    : TComponent(nullptr), peer_(std::make_unique<Peer>(program_name)) {
+  Application = this;
+}
 
 TApplication::~TApplication() {
   if (Application == this) Application = nullptr;

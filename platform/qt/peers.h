@@ -16,7 +16,7 @@
 namespace orvanel {
 
 struct TApplication::Peer final : QApplication {
-  Peer();
+  explicit Peer(char* program_name);
   // An error escaping any event goes to the application's error display,
   // never back into Qt.
   bool notify(QObject* receiver, QEvent* event) override;

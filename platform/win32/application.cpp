@@ -6,7 +6,10 @@
 
 namespace orvanel {
 
-TApplication::TApplication() : TComponent(nullptr), peer_(std::make_unique<Peer>()) { Application = this; }
+// Windows names the program itself (Title).
+TApplication::TApplication(char* /*program_name*/) : TComponent(nullptr), peer_(std::make_unique<Peer>()) {
+  Application = this;
+}
 
 TApplication::~TApplication() {
   if (Application == this) Application = nullptr;

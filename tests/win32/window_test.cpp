@@ -23,7 +23,8 @@ namespace {
 using testing::ModalAnswers;
 using testing::TextOf;
 
-TApplication application;
+char program_name[] = "window_tests";
+TApplication application(program_name);
 
 // Everything waiting, through the loop's own handling.
 void Pump() {
