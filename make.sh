@@ -12,9 +12,12 @@ test_packages="$run_packages libgtest-dev libbenchmark-dev xvfb xdotool clang li
 # and reads window classes.
 test_packages="$test_packages qt6-gtk-platformtheme imagemagick x11-utils"
 bench_packages="$test_packages time"
-# The Windows programs: cross-built with MinGW-w64, tested under Wine.
+# The Windows programs: cross-built with MinGW-w64, tested and measured
+# under Wine.
 windows_packages="g++-mingw-w64-x86-64-posix cmake ninja-build"
-test_packages="$test_packages $windows_packages wine wine64 fonts-wine"
+wine_packages="$windows_packages wine wine64 fonts-wine"
+test_packages="$test_packages $wine_packages"
+bench_packages="$bench_packages $wine_packages"
 
 install_missing() {
   missing=""
@@ -78,6 +81,11 @@ case "${1:-}" in
       --benchmark_report_aggregates_only=true
     bench/bank_tool.sh build/release/orvanel-bank
     bench/startup.sh build/release
+    # The Windows programs under Wine: start-up against a bare Win32
+    # program, each .exe's size and the DLLs it imports.
+    configure_windows -DBUILD_TESTING=OFF -DORVANEL_BENCHMARKS=ON
+    cmake --build build/windows --target orvanel orvanel-bank startup_floor_win32
+    bench/startup_windows.sh build/windows build/release/bench/startup_probe
     ;;
   windows)
     install_missing $windows_packages

@@ -80,7 +80,7 @@ int main(int argc, char** argv) {
   if (command == "extract") return orvanel::ExtractPatchCommand(rest);
   if (command == "merge") return orvanel::MergePatchesCommand(rest);
   if (command == "show") return orvanel::ShowPatchesCommand(rest);
-#ifdef ORVANEL_WITHOUT_MIDI
+#ifdef _WIN32
   // The Windows build has no RtMidi.
   for (const std::string_view midi : {"ports", "send", "audition", "receive", "export"}) {
     if (command == midi) {

@@ -6,7 +6,7 @@
 # prompts); later calls, parallel ones too, reuse it. Arguments and file
 # names cross as UTF-8.
 set -eu
-prefix=$1
+prefix=$(realpath -m "$1")
 shift
 export WINEPREFIX="$prefix" WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LC_ALL=C.UTF-8
 

@@ -6,6 +6,7 @@
 
 #include "forms/dialogs.h"
 #include "forms/form.h"
+#include "platform/win32/system_function.h"
 #include "platform/win32/utf16.h"
 
 namespace orvanel {
@@ -49,7 +50,9 @@ bool TSaveDialog::Execute() {
   dialog.lpstrTitle = title.c_str();
   dialog.lpstrDefExt = extension.empty() ? nullptr : extension.c_str();
   dialog.Flags = Flags(Options);
-  if (!GetSaveFileNameW(&dialog)) return false;
+  // A dialog that cannot be shown is as good as cancelled.
+  static const auto get_save_file_name = SystemFunction<decltype(GetSaveFileNameW)>(L"comdlg32.dll", "GetSaveFileNameW");
+  if (get_save_file_name == nullptr || !get_save_file_name(&dialog)) return false;
   FileName = Utf8(file);
   return true;
 }

@@ -20,7 +20,8 @@ add_library(orvanel_platform STATIC
   platform/win32/save_dialog.cpp
   platform/win32/shell.cpp
 )
-target_link_libraries(orvanel_platform PUBLIC orvanel_forms user32 gdi32 comdlg32 shell32)
+# comdlg32 and shell32 are loaded when the dialog or the shell is first used.
+target_link_libraries(orvanel_platform PUBLIC orvanel_forms user32 gdi32)
 
 add_library(orvanel_ui STATIC ui/rand1.cpp)
 target_link_libraries(orvanel_ui PUBLIC orvanel_platform)
@@ -39,6 +40,12 @@ add_custom_command(OUTPUT ${zip}
   WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
   VERBATIM)
 add_custom_target(windows_zip ALL DEPENDS ${zip})
+
+# The start-up floor of bench/startup_windows.sh: a bare Win32 program.
+if(ORVANEL_BENCHMARKS)
+  add_executable(startup_floor_win32 WIN32 bench/startup_floor_win32.cpp)
+  set_target_properties(startup_floor_win32 PROPERTIES RUNTIME_OUTPUT_DIRECTORY bench)
+endif()
 
 include(CTest)
 if(BUILD_TESTING)
