@@ -85,7 +85,7 @@ case "${1:-}" in
     # program, each .exe's size and the DLLs it imports.
     configure_windows -DBUILD_TESTING=OFF -DORVANEL_BENCHMARKS=ON
     cmake --build build/windows --target orvanel orvanel-bank startup_floor_win32
-    bench/startup_windows.sh build/windows build/release/bench/startup_probe
+    tools/wine_xvfb.sh build/windows/wine bench/startup_windows.sh build/windows build/release/bench/startup_probe
     ;;
   windows)
     install_missing $windows_packages

@@ -3,7 +3,7 @@
 # orvanel.exe until its window is mapped, against the floor (a bare Win32
 # program showing the same controls), runs of the two alternating in one Xvfb
 # server and one Wine session; then each .exe's size and the DLLs it imports,
-# which must be Windows' own.
+# which must be Windows' own. Runs in the session tools/wine_xvfb.sh gives it.
 #   startup_windows.sh WINDOWS_BUILD PATH/TO/startup_probe [RUNS]
 set -eu
 build=$(realpath "$1")
@@ -12,13 +12,7 @@ runs=${3:-30}
 wine_run="$(dirname "$0")/../tools/wine.sh"
 prefix="$build/wine"
 work=$(mktemp -d)
-xvfb_pid=""
-end_session() { WINEPREFIX="$prefix" wineserver -k 2>/dev/null || true; }
-trap 'end_session; kill "$xvfb_pid" 2>/dev/null; rm -rf "$work"' EXIT
-
-. "$(dirname "$0")/../tools/xvfb.sh"
-start_xvfb "$work"
-end_session  # Wine's desktop comes up on this display
+trap 'rm -rf "$work"' EXIT
 
 # One untimed run of each starts Wine and fills the file cache.
 "$probe" "$wine_run" "$prefix" "$build/orvanel.exe" >/dev/null

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include <QCloseEvent>
 #include <QtEndian>
 #include <QFileDialog>
@@ -14,6 +16,7 @@
 #include "forms/application.h"
 #include "forms/centring.h"
 #include "forms/shell.h"
+#include "main_window_cases.h"
 #include "platform/qt/peers.h"
 #include "ui/rand1.h"
 
@@ -177,48 +180,39 @@ class Keyboard : public MainWindow {
   int quit = 0;
 };
 
+// A key of the table as Qt delivers it: Shift+Tab as Backtab, the keypad's
+// Enter with the keypad modifier.
+std::pair<Qt::Key, Qt::KeyboardModifiers> QtKey(testing::Key key, testing::Held held) {
+  using testing::Key;
+  constexpr Qt::KeyboardModifier modifiers[] = {Qt::NoModifier, Qt::ShiftModifier, Qt::ControlModifier,
+                                                Qt::AltModifier};
+  const Qt::KeyboardModifiers down = modifiers[static_cast<int>(held)];
+  switch (key) {
+    case Key::Tab: return {held == testing::Held::Shift ? Qt::Key_Backtab : Qt::Key_Tab, down};
+    case Key::Right: return {Qt::Key_Right, down};
+    case Key::Down: return {Qt::Key_Down, down};
+    case Key::Left: return {Qt::Key_Left, down};
+    case Key::Up: return {Qt::Key_Up, down};
+    case Key::Return: return {Qt::Key_Return, down};
+    case Key::KeypadEnter: return {Qt::Key_Enter, down | Qt::KeypadModifier};
+    case Key::Space: return {Qt::Key_Space, down};
+    case Key::G: return {Qt::Key_G, down};
+    case Key::Q: return {Qt::Key_Q, down};
+    case Key::X: return {Qt::Key_X, down};
+    case Key::Escape: return {Qt::Key_Escape, down};
+  }
+  return {Qt::Key_unknown, down};
+}
+
 TEST_F(Keyboard, EveryKeyDoesWhatItsRowSays) {
-  struct Case {
-    const char* name;
-    bool from_quit;  // focus on Button2 before the key, else on Button1
-    Qt::Key key;
-    Qt::KeyboardModifiers modifiers;
-    int generate, quit;
-    bool focus_on_quit_after;
-  };
-  const Case cases[] = {
-      {"Tab", false, Qt::Key_Tab, {}, 0, 0, true},
-      {"Tab wraps", true, Qt::Key_Tab, {}, 0, 0, false},
-      {"Shift+Tab", false, Qt::Key_Backtab, Qt::ShiftModifier, 0, 0, true},
-      {"Right", false, Qt::Key_Right, {}, 0, 0, true},
-      {"Down wraps", true, Qt::Key_Down, {}, 0, 0, false},
-      {"Left", true, Qt::Key_Left, {}, 0, 0, false},
-      {"Up wraps", false, Qt::Key_Up, {}, 0, 0, true},
-      {"Enter on Generate", false, Qt::Key_Return, {}, 1, 0, false},
-      {"Enter on Quit", true, Qt::Key_Return, {}, 0, 1, true},
-      {"keypad Enter", false, Qt::Key_Enter, Qt::KeypadModifier, 1, 0, false},
-      {"Shift+Enter", false, Qt::Key_Return, Qt::ShiftModifier, 0, 0, false},
-      {"Ctrl+Enter", true, Qt::Key_Return, Qt::ControlModifier, 0, 0, true},
-      {"Alt+Enter", false, Qt::Key_Return, Qt::AltModifier, 0, 0, false},
-      {"Space on Generate", false, Qt::Key_Space, {}, 1, 0, false},
-      {"Space on Quit", true, Qt::Key_Space, {}, 0, 1, true},
-      {"g", true, Qt::Key_G, {}, 1, 0, true},
-      {"G", false, Qt::Key_G, Qt::ShiftModifier, 1, 0, false},
-      {"Alt+G", true, Qt::Key_G, Qt::AltModifier, 1, 0, true},
-      {"q", false, Qt::Key_Q, {}, 0, 1, false},
-      {"Q", true, Qt::Key_Q, Qt::ShiftModifier, 0, 1, true},
-      {"Alt+Q", false, Qt::Key_Q, Qt::AltModifier, 0, 1, false},
-      {"Escape on Generate", false, Qt::Key_Escape, {}, 0, 0, false},
-      {"Escape on Quit", true, Qt::Key_Escape, {}, 0, 0, true},
-      {"another letter", false, Qt::Key_X, {}, 0, 0, false},
-  };
-  for (const Case& c : cases) {
+  for (const testing::KeyCase& c : testing::KeyCases) {
     SCOPED_TRACE(c.name);
     generate = quit = 0;
     QPushButton* start = c.from_quit ? button2 : button1;
     start->setFocus(Qt::TabFocusReason);
     ASSERT_EQ(QApplication::focusWidget(), start);
-    QTest::keyClick(start, c.key, c.modifiers);
+    const auto [key, modifiers] = QtKey(c.key, c.held);
+    QTest::keyClick(start, key, modifiers);
     EXPECT_EQ(generate, c.generate);
     EXPECT_EQ(quit, c.quit);
     QPushButton* focused = c.focus_on_quit_after ? button2 : button1;
@@ -253,25 +247,11 @@ class Mouse : public MainWindow {
 };
 
 TEST_F(Mouse, OnlyAClickInsideTheLinkOpensTheHomePageOnce) {
-  struct Case {
-    const char* name;
-    QPoint press, release;
-    int opened;
-  };
-  const Case cases[] = {
-      {"click on the text", {150, 92}, {150, 92}, 1},
-      {"click inside the area, off the text", {66, 82}, {66, 82}, 1},
-      {"left of the area", {63, 90}, {63, 90}, 0},
-      {"below the area", {150, 105}, {150, 105}, 0},
-      {"press inside, release outside", {150, 92}, {150, 120}, 0},
-      {"press on the picture, release inside", {150, 60}, {150, 92}, 0},
-      {"on the version label", {120, 170}, {120, 170}, 0},
-  };
-  for (const Case& c : cases) {
+  for (const testing::LinkClickCase& c : testing::LinkClickCases) {
     SCOPED_TRACE(c.name);
     opened = 0;
     button2->setFocus();
-    PressAndRelease(c.press, c.release);
+    PressAndRelease({c.press.x, c.press.y}, {c.release.x, c.release.y});
     EXPECT_EQ(opened, c.opened);
     EXPECT_EQ(QApplication::focusWidget(), button2);  // no focus moves
   }

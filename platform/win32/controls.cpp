@@ -5,6 +5,7 @@
 #include "forms/application.h"
 #include "forms/form.h"
 #include "platform/win32/peers.h"
+#include "platform/win32/window_class.h"
 
 namespace orvanel {
 namespace {
@@ -48,31 +49,9 @@ LRESULT ImageMessage(TImage& image, HWND hwnd, UINT message, WPARAM w, LPARAM l)
   }
 }
 
-LRESULT CALLBACK ImageProcedure(HWND hwnd, UINT message, WPARAM w, LPARAM l) {
-  if (message == WM_NCCREATE) {
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA,
-                      reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(l)->lpCreateParams));
-  }
-  auto* image = reinterpret_cast<TImage*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  if (image == nullptr || image->NativePeer().hwnd != hwnd) return DefWindowProcW(hwnd, message, w, l);
-  try {
-    return ImageMessage(*image, hwnd, message, w, l);
-  } catch (const std::exception& error) {
-    Application->HandleException(error);
-    return 0;
-  }
-}
-
 void RegisterImageClass() {
-  static const ATOM atom = [] {
-    WNDCLASSEXW image_class{};
-    image_class.cbSize = sizeof image_class;
-    image_class.style = CS_DBLCLKS;
-    image_class.lpfnWndProc = ImageProcedure;
-    image_class.hInstance = GetModuleHandleW(nullptr);
-    image_class.lpszClassName = ImageClass;
-    return RegisterClassExW(&image_class);
-  }();
+  static const ATOM atom = RegisterWindowClass(
+      {.name = ImageClass, .procedure = OwnedWindowProcedure<TImage, ImageMessage>, .style = CS_DBLCLKS});
   (void)atom;
 }
 

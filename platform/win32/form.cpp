@@ -7,6 +7,7 @@
 #include "forms/controls.h"
 #include "platform/win32/peers.h"
 #include "platform/win32/utf16.h"
+#include "platform/win32/window_class.h"
 
 namespace orvanel {
 namespace {
@@ -99,35 +100,12 @@ LRESULT FormMessage(TForm& form, HWND hwnd, UINT message, WPARAM w, LPARAM l) {
   return DefWindowProcW(hwnd, message, w, l);
 }
 
-// An error escaping a message goes to the error display, never back into
-// Windows.
-LRESULT CALLBACK FormProcedure(HWND hwnd, UINT message, WPARAM w, LPARAM l) {
-  if (message == WM_NCCREATE) {
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA,
-                      reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(l)->lpCreateParams));
-  }
-  TForm* form = FormOf(hwnd);
-  if (form == nullptr || form->NativePeer().hwnd != hwnd) return DefWindowProcW(hwnd, message, w, l);
-  try {
-    return FormMessage(*form, hwnd, message, w, l);
-  } catch (const std::exception& error) {
-    Application->HandleException(error);
-    return 0;
-  }
-}
-
 void RegisterFormClass() {
-  static const ATOM atom = [] {
-    WNDCLASSEXW form_class{};
-    form_class.cbSize = sizeof form_class;
-    form_class.lpfnWndProc = FormProcedure;
-    form_class.hInstance = GetModuleHandleW(nullptr);
-    form_class.hIcon = LoadIconW(nullptr, IDI_APPLICATION);  // the stock icon
-    form_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    form_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    form_class.lpszClassName = FormClass;
-    return RegisterClassExW(&form_class);
-  }();
+  static const ATOM atom = RegisterWindowClass({.name = FormClass,
+                                                .procedure = OwnedWindowProcedure<TForm, FormMessage>,
+                                                .icon = LoadIconW(nullptr, IDI_APPLICATION),  // the stock icon
+                                                .cursor = LoadCursorW(nullptr, IDC_ARROW),
+                                                .background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)});
   (void)atom;
 }
 

@@ -19,6 +19,7 @@ add_library(orvanel_platform STATIC
   platform/win32/picture.cpp
   platform/win32/save_dialog.cpp
   platform/win32/shell.cpp
+  platform/win32/window_class.cpp
 )
 # comdlg32 and shell32 are loaded when the dialog or the shell is first used.
 target_link_libraries(orvanel_platform PUBLIC orvanel_forms user32 gdi32)

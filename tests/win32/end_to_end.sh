@@ -4,7 +4,7 @@
 # extension, the confirmation, the overwrite prompt, a missing folder's
 # error box and a window that goes on working, then Q; and a second run
 # closed from the taskbar. Both runs must end with exit code 0. Runs on the
-# display that in_xvfb.sh gives it.
+# display that tools/wine_xvfb.sh gives it.
 #   end_to_end.sh WINE_RUNNER PREFIX orvanel.exe orvanel-bank.exe window_probe.exe
 set -eu
 wine_run=$1
@@ -25,6 +25,8 @@ fail() {
   exit 1
 }
 
+
+. "$(dirname "$0")/../program_exit.sh"
 
 windows_path() { printf 'Z:%s' "$1" | tr / '\\'; }
 # The id of a visible window named NAME other than the windows EXCEPT (xdotool
@@ -70,14 +72,6 @@ start() {
   program_pid=$!
   main=""
   main=$(wait_window Orvanel) || fail "no main window"
-}
-ended_with_0() {  # WHAT
-  for _ in $(seq 100); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.2; done
-  kill -0 "$program_pid" 2>/dev/null && fail "$1 did not end the program"
-  status=0
-  wait "$program_pid" || status=$?
-  program_pid=""
-  [ "$status" = 0 ] || fail "$1: exit code $status"
 }
 save_as() {  # PATH (typed into the save dialog, which must come with its title)
   dialog=$(press_until_shown "$main" g "Save JD800 Sysex Bank ...") || fail "g brought no save dialog"
@@ -137,10 +131,10 @@ press_until_gone "$confirmation" Return
 [ "$(stat -c %s "$work/again.syx")" = 25536 ] || fail "again.syx is not 25536 bytes"
 xdotool windowfocus --sync "$main"
 xdotool key q
-ended_with_0 q
+expect_exit_0 q
 
 # Closed from the taskbar, as Windows' taskbar asks: exit code 0 as well.
 start
 "$wine_run" "$prefix" "$probe" close Orvanel || fail "no window to close"
-ended_with_0 "a close from the taskbar"
+expect_exit_0 "a close from the taskbar"
 echo "end_to_end (Windows): passed"

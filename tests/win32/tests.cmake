@@ -14,14 +14,14 @@ add_executable(window_tests win32/window_test.cpp ${PROJECT_SOURCE_DIR}/platform
 target_link_libraries(window_tests PRIVATE orvanel_ui GTest::gtest_main)
 target_include_directories(window_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 add_test(NAME window_tests
-  COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/win32/in_xvfb.sh ${CMAKE_BINARY_DIR}/wine ${wine_run} $<TARGET_FILE:window_tests>)
+  COMMAND ${PROJECT_SOURCE_DIR}/tools/wine_xvfb.sh ${CMAKE_BINARY_DIR}/wine ${wine_run} $<TARGET_FILE:window_tests>)
 
 # Looks at another program's windows for the end-to-end test.
 add_executable(window_probe win32/window_probe.cpp)
 target_link_libraries(window_probe PRIVATE orvanel_core)
 
 add_test(NAME windows_end_to_end
-  COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/win32/in_xvfb.sh ${CMAKE_BINARY_DIR}/wine
+  COMMAND ${PROJECT_SOURCE_DIR}/tools/wine_xvfb.sh ${CMAKE_BINARY_DIR}/wine
           ${CMAKE_CURRENT_SOURCE_DIR}/win32/end_to_end.sh ${wine_run} $<TARGET_FILE:orvanel>
           $<TARGET_FILE:orvanel-bank> $<TARGET_FILE:window_probe>)
 set_tests_properties(window_tests windows_end_to_end PROPERTIES RUN_SERIAL ON TIMEOUT 180)

@@ -9,6 +9,7 @@
 #include "forms/application.h"
 #include "forms/centring.h"
 #include "forms/shell.h"
+#include "main_window_cases.h"
 #include "modal_answers.h"
 #include "platform/win32/application_title.h"
 #include "platform/win32/peers.h"
@@ -210,53 +211,41 @@ class Keyboard : public MainWindow {
   int quit = 0;
 };
 
+// A key of the table as Windows sends it: a virtual key, with Alt a system
+// key, the keypad's Enter an extended one.
+WPARAM VirtualKey(testing::Key key) {
+  using testing::Key;
+  switch (key) {
+    case Key::Tab: return VK_TAB;
+    case Key::Right: return VK_RIGHT;
+    case Key::Down: return VK_DOWN;
+    case Key::Left: return VK_LEFT;
+    case Key::Up: return VK_UP;
+    case Key::Return:
+    case Key::KeypadEnter: return VK_RETURN;
+    case Key::Space: return VK_SPACE;
+    case Key::G: return 'G';
+    case Key::Q: return 'Q';
+    case Key::X: return 'X';
+    case Key::Escape: return VK_ESCAPE;
+  }
+  return 0;
+}
+
 TEST_F(Keyboard, EveryKeyDoesWhatItsRowSays) {
-  struct Case {
-    const char* name;
-    bool from_quit;  // focus on Button2 before the key, else on Button1
-    WPARAM key;
-    BYTE held;  // VK_SHIFT, VK_CONTROL, VK_MENU or 0
-    int generate, quit;
-    bool focus_on_quit_after;
-  };
-  const Case cases[] = {
-      {"Tab", false, VK_TAB, 0, 0, 0, true},
-      {"Tab wraps", true, VK_TAB, 0, 0, 0, false},
-      {"Shift+Tab", false, VK_TAB, VK_SHIFT, 0, 0, true},
-      {"Right", false, VK_RIGHT, 0, 0, 0, true},
-      {"Down wraps", true, VK_DOWN, 0, 0, 0, false},
-      {"Left", true, VK_LEFT, 0, 0, 0, false},
-      {"Up wraps", false, VK_UP, 0, 0, 0, true},
-      {"Enter on Generate", false, VK_RETURN, 0, 1, 0, false},
-      {"Enter on Quit", true, VK_RETURN, 0, 0, 1, true},
-      {"Shift+Enter", false, VK_RETURN, VK_SHIFT, 0, 0, false},
-      {"Ctrl+Enter", true, VK_RETURN, VK_CONTROL, 0, 0, true},
-      {"Alt+Enter", false, VK_RETURN, VK_MENU, 0, 0, false},
-      {"Space on Generate", false, VK_SPACE, 0, 1, 0, false},
-      {"Space on Quit", true, VK_SPACE, 0, 0, 1, true},
-      {"g", true, 'G', 0, 1, 0, true},
-      {"G", false, 'G', VK_SHIFT, 1, 0, false},
-      {"Alt+G", true, 'G', VK_MENU, 1, 0, true},
-      {"Ctrl+G", false, 'G', VK_CONTROL, 0, 0, false},
-      {"q", false, 'Q', 0, 0, 1, false},
-      {"Q", true, 'Q', VK_SHIFT, 0, 1, true},
-      {"Alt+Q", false, 'Q', VK_MENU, 0, 1, false},
-      {"Escape on Generate", false, VK_ESCAPE, 0, 0, 0, false},
-      {"Escape on Quit", true, VK_ESCAPE, 0, 0, 0, true},
-      {"another letter", false, 'X', 0, 0, 0, false},
-  };
-  for (const Case& c : cases) {
+  constexpr BYTE held_keys[] = {0, VK_SHIFT, VK_CONTROL, VK_MENU};
+  for (const testing::KeyCase& c : testing::KeyCases) {
     SCOPED_TRACE(c.name);
     generate = quit = 0;
     const HWND start = c.from_quit ? button2 : button1;
     SetFocus(start);
     Pump();
     ASSERT_EQ(GetFocus(), start);
-    Hold(c.held);
-    // Alt turns a key into a system key, as Windows sends it.
-    const bool alt = c.held == VK_MENU;
-    PostMessageW(start, alt ? WM_SYSKEYDOWN : WM_KEYDOWN, c.key, alt ? 0x20000001 : 1);
-    PostMessageW(start, alt ? WM_SYSKEYUP : WM_KEYUP, c.key, alt ? 0xE0000001 : 0xC0000001);
+    Hold(held_keys[static_cast<int>(c.held)]);
+    const bool alt = c.held == testing::Held::Alt;
+    const LPARAM flags = (alt ? KF_ALTDOWN << 16 : 0) | (c.key == testing::Key::KeypadEnter ? KF_EXTENDED << 16 : 0);
+    PostMessageW(start, alt ? WM_SYSKEYDOWN : WM_KEYDOWN, VirtualKey(c.key), flags | 1);
+    PostMessageW(start, alt ? WM_SYSKEYUP : WM_KEYUP, VirtualKey(c.key), flags | 0xC0000001);
     Pump();
     Hold(0);
     EXPECT_EQ(generate, c.generate);
@@ -291,30 +280,22 @@ class Mouse : public MainWindow {
 };
 
 TEST_F(Mouse, OnlyAClickInsideTheLinkOpensTheHomePageOnce) {
-  struct Case {
-    const char* name;
-    POINT press, release;
-    int opened;
-  };
-  const Case cases[] = {
-      {"click on the text", {150, 92}, {150, 92}, 1},
-      {"click inside the area, off the text", {66, 82}, {66, 82}, 1},
-      {"left of the area", {63, 90}, {63, 90}, 0},
-      {"below the area", {150, 105}, {150, 105}, 0},
-      {"press inside, release outside", {150, 92}, {150, 120}, 0},
-      {"press outside, release inside", {150, 60}, {150, 92}, 0},
-      {"on the version label", {120, 170}, {120, 170}, 0},
-  };
-  for (const Case& c : cases) {
+  for (const testing::LinkClickCase& c : testing::LinkClickCases) {
     SCOPED_TRACE(c.name);
     opened = 0;
     SetFocus(button2);
-    Send(WM_LBUTTONDOWN, c.press);
-    Send(WM_LBUTTONUP, c.release);
+    Send(WM_LBUTTONDOWN, {c.press.x, c.press.y});
+    Send(WM_LBUTTONUP, {c.release.x, c.release.y});
     EXPECT_EQ(opened, c.opened);
     EXPECT_EQ(GetFocus(), button2);  // no focus moves
     EXPECT_EQ(GetCapture(), nullptr);
   }
+
+  // A release that reaches the link without its press is no click either.
+  opened = 0;
+  PostMessageW(image2, WM_LBUTTONUP, 0, MAKELPARAM(80, 12));
+  Pump();
+  EXPECT_EQ(opened, 0);
 }
 
 TEST_F(Mouse, ADoubleClickOpensTheHomePageOnce) {
