@@ -23,7 +23,8 @@ for _ in $(seq "$runs"); do
 done
 
 median() {  # FILE: the median of its first column
-  cut -d' ' -f1 "$1" | sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+  cut -d' ' -f1 "$1" | sort -n |
+    awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
 }
 awk -v runs="$runs" -v mine="$(median "$work/orvanel")" -v floor="$(median "$work/floor")" 'BEGIN {
   printf "orvanel.exe under Wine, median of %d alternating runs in Xvfb:\n", runs

@@ -17,7 +17,6 @@ struct TBounds {
   int Top;
   int Width;
   int Height;
-  friend bool operator==(const TBounds&, const TBounds&) = default;
 };
 
 enum class TCursor { crDefault, crHandPoint };
@@ -55,7 +54,6 @@ class TButton : public TControl {
   char Accelerator() const;
 
   void SetFocus();
-  bool Focused() const;
   // Draws or removes the default-button frame.
   void SetDefault(bool is_default);
 

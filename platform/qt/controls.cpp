@@ -33,8 +33,6 @@ TButton::~TButton() = default;
 
 void TButton::SetFocus() { peer_->setFocus(Qt::TabFocusReason); }
 
-bool TButton::Focused() const { return peer_->hasFocus(); }
-
 void TButton::SetDefault(bool is_default) { peer_->setDefault(is_default); }
 
 TLabel::Peer::Peer(const TControlDescription& description, TForm::Peer& form) : QLabel(Text(description.Caption), &form) {

@@ -88,6 +88,7 @@ void TForm::Show() {
       CentredOrigin(screen.width(), screen.height(), description_.ClientWidth, description_.ClientHeight);
   peer_->move(screen.left() + origin.left, screen.top() + origin.top);
   peer_->show();
+  // A desktop without a window manager activates nothing by itself.
   peer_->activateWindow();
   if (TButton* first = FirstInTabOrder()) {
     first->SetFocus();

@@ -68,8 +68,6 @@ TButton::~TButton() = default;
 
 void TButton::SetFocus() { ::SetFocus(peer_->hwnd); }
 
-bool TButton::Focused() const { return GetFocus() == peer_->hwnd; }
-
 void TButton::SetDefault(bool is_default) {
   SendMessageW(peer_->hwnd, BM_SETSTYLE, (is_default ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | BS_NOTIFY, TRUE);
 }
