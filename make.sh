@@ -35,7 +35,8 @@ install_missing() {
 }
 
 configure_windows() {  # [CMAKE OPTIONS...]
-  cmake -S . -B build/windows -G Ninja -DCMAKE_TOOLCHAIN_FILE=platform/win32/toolchain.cmake "$@" >/dev/null
+  cmake -S . -B build/windows -G Ninja --no-warn-unused-cli -DCMAKE_TOOLCHAIN_FILE=platform/win32/toolchain.cmake "$@" \
+    >/dev/null
 }
 
 configure_and_build() {  # FOLDER [CMAKE OPTIONS...]
