@@ -336,10 +336,15 @@ TEST(MainWindowLifetime, QuitAndClosingEndTheLoopWithExitCode0) {
 struct BoxSeen {
   std::wstring caption, text;
   std::vector<std::wstring> buttons;
+  RECT frame;
+  bool fixed_size;
+  HWND owner;  // modal over it
 };
 
 BoxSeen Inspect(HWND box) {
-  BoxSeen seen{TextOf(box), TextOf(GetDlgItem(box, 0xFFFF)), {}};
+  BoxSeen seen{TextOf(box), TextOf(GetDlgItem(box, 0xFFFF)), {}, {}, !(GetWindowLongW(box, GWL_STYLE) & WS_THICKFRAME),
+               GetWindow(box, GW_OWNER)};
+  GetWindowRect(box, &seen.frame);
   for (HWND child = GetWindow(box, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
     if (ClassOf(child) == L"Button" && IsWindowVisible(child)) seen.buttons.push_back(TextOf(child));
   }
@@ -347,6 +352,13 @@ BoxSeen Inspect(HWND box) {
 }
 
 TEST(MessageBoxes, TheConfirmationAndTheErrorDisplaySayWhatTheyMust) {
+  // An active window away from the middle: the box is still centred on the
+  // screen, not over the window.
+  TForm owner({.Caption = "Owner", .ClientWidth = 300, .ClientHeight = 200, .Font = {"MS Sans Serif", 11}});
+  owner.Show();
+  SetWindowPos(owner.NativePeer().hwnd, nullptr, 10, 20, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  Pump();
+  ASSERT_EQ(GetActiveWindow(), owner.NativePeer().hwnd);
   ModalAnswers answers;
   BoxSeen confirmation, error;
   answers.Then([&](HWND box) {
@@ -363,6 +375,14 @@ TEST(MessageBoxes, TheConfirmationAndTheErrorDisplaySayWhatTheyMust) {
   EXPECT_EQ(confirmation.caption, L"Information");
   EXPECT_EQ(confirmation.text, L"Bank has been generated and saved!");
   EXPECT_EQ(confirmation.buttons, std::vector<std::wstring>{L"OK"});
+  EXPECT_TRUE(confirmation.fixed_size);
+  EXPECT_EQ(confirmation.owner, owner.NativePeer().hwnd);
+  EXPECT_EQ(error.owner, owner.NativePeer().hwnd);
+  // Centred on the screen.
+  const int width = confirmation.frame.right - confirmation.frame.left;
+  const int height = confirmation.frame.bottom - confirmation.frame.top;
+  EXPECT_NEAR(confirmation.frame.left, (GetSystemMetrics(SM_CXSCREEN) - width) / 2, 1);
+  EXPECT_NEAR(confirmation.frame.top, (GetSystemMetrics(SM_CYSCREEN) - height) / 2, 1);
   EXPECT_EQ(error.caption, L"window_tests");  // this program's own name
   EXPECT_EQ(error.text, L"I/O error 112.");
   EXPECT_EQ(error.buttons, std::vector<std::wstring>{L"OK"});
