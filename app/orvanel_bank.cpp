@@ -2,11 +2,13 @@
 // files, with the same rules, generator and writer as the window; sends them
 // to the instrument and takes its bank back over MIDI.
 #include <iostream>
+#include <string>
 #include <string_view>
 #include <vector>
 
 #include "app/bank_tool.h"
 #include "bank/version.h"
+#include "runtime/command_line.h"
 
 namespace orvanel {
 
@@ -77,7 +79,8 @@ constexpr std::string_view Help =
 }  // namespace
 
 int main(int argc, char** argv) {
-  const std::vector<std::string_view> arguments(argv + 1, argv + argc);
+  const std::vector<std::string> words = orvanel::CommandLineArguments(argc, argv);
+  const std::vector<std::string_view> arguments(words.begin(), words.end());
   if (arguments.empty()) {
     std::cerr << Usage;
     return orvanel::ExitUsage;
@@ -103,6 +106,13 @@ int main(int argc, char** argv) {
   if (command == "send") return orvanel::SendBankCommand(rest);
   if (command == "audition") return orvanel::AuditionCommand(rest);
   if (command == "receive") return orvanel::ReceiveBankCommand(rest);
+#elif defined(_WIN32)
+  // The Windows build has no RtMidi.
+  for (const std::string_view midi : {"ports", "send", "audition", "receive"}) {
+    if (command == midi) {
+      return orvanel::Complain(std::string(command) + ": MIDI is not in the Windows build", orvanel::ExitUsage);
+    }
+  }
 #endif
   std::cerr << "orvanel-bank: unknown command '" << command << "'\n" << Usage;
   return orvanel::ExitUsage;

@@ -1,7 +1,8 @@
 // Starts a program and reports how long it took until its 300 x 200 window
 // was mapped, and the peak resident memory it had reached by then:
-//   startup_probe PROGRAM  ->  "MILLISECONDS KIB"
-// The program is ended as soon as its window is up.
+//   startup_probe PROGRAM [ARGUMENT...]  ->  "MILLISECONDS KIB"
+// The program, with any process it started (Wine's), is ended as soon as its
+// window is up.
 #include <X11/Xlib.h>
 
 #include <chrono>
@@ -13,8 +14,8 @@
 #include <unistd.h>
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: startup_probe PROGRAM\n");
+  if (argc < 2) {
+    std::fprintf(stderr, "usage: startup_probe PROGRAM [ARGUMENT...]\n");
     return 2;
   }
   Display* display = XOpenDisplay(nullptr);
@@ -28,9 +29,10 @@ int main(int argc, char** argv) {
   const auto start = std::chrono::steady_clock::now();
   const pid_t child = fork();
   if (child == 0) {
+    setpgid(0, 0);  // a group of its own, ended as one
     const int quiet = open("/dev/null", O_WRONLY);
     dup2(quiet, STDERR_FILENO);
-    execl(argv[1], argv[1], static_cast<char*>(nullptr));
+    execv(argv[1], argv + 1);
     _exit(127);
   }
   for (;;) {
@@ -44,7 +46,7 @@ int main(int argc, char** argv) {
     }
   }
   const std::chrono::duration<double, std::milli> elapsed = std::chrono::steady_clock::now() - start;
-  kill(child, SIGTERM);
+  kill(-child, SIGTERM);
   int status = 0;
   rusage usage{};
   wait4(child, &status, 0, &usage);

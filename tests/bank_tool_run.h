@@ -9,18 +9,20 @@
 
 #include "bank/generate_command.h"
 #include "bank/sysex_writer.h"
+#include "program_run.h"
 #include "runtime/random.h"
 #include "temp_folder.h"
-#include "tool_process.h"
 
 namespace orvanel::testing {
 
 using Bytes = std::vector<std::uint8_t>;
 
+using ToolRun = ProgramRun;
+
 class BankTool : public ::testing::Test {
  protected:
-  ToolRun Tool(std::vector<std::string> arguments) {
-    return ToolProcess(ORVANEL_BANK_TOOL, std::move(arguments), folder).Wait();
+  ToolRun Tool(const std::vector<std::string>& arguments) {
+    return RunProgram(ORVANEL_BANK_TOOL, arguments, folder / "stdout", folder / "stderr");
   }
 
   std::string Path(const std::string& name) { return folder / name; }

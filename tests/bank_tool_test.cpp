@@ -3,7 +3,6 @@
 
 #include <filesystem>
 #include <functional>
-#include <unistd.h>
 
 #include "bank/sysex_writer.h"
 #include "bank/version.h"
@@ -57,6 +56,19 @@ TEST_F(BankTool, GenerateReportsFileErrorsInTheWindowsWords) {
   EXPECT_EQ(run.exit_code, 1);
   EXPECT_EQ(run.err, "orvanel-bank: " + Path("missing/bank.syx") + ": Invalid filename.\n");
   EXPECT_EQ(run.out, "");
+}
+
+// Paths travel as UTF-8 and reach the system whole, in any script.
+TEST_F(BankTool, GenerateAndCheckTakeAPathInAnyScript) {
+  const std::string folder_name = Path("音色 Ωμέγα");
+  ASSERT_TRUE(std::filesystem::create_directory(testing::Utf8Path(folder_name)));
+  const std::string bank = folder_name + "/bänk ✓.syx";
+  const ToolRun generated = Tool({"generate", bank, "--seed", "8"});
+  EXPECT_EQ(generated.exit_code, 0) << generated.err;
+  EXPECT_EQ(ReadBytes(bank), FileOf(SeededBank(8), Path("core.syx")));
+  const ToolRun checked = Tool({"check", "--rules", bank});
+  EXPECT_EQ(checked.exit_code, 0) << checked.err;
+  EXPECT_TRUE(checked.out.starts_with(bank + ": 96 JD-800 DT1 messages")) << checked.out;
 }
 
 TEST_F(BankTool, CheckPassesEveryBankGenerateWrites) {
@@ -188,7 +200,7 @@ TEST_F(BankTool, CheckEndsWithAClearWordOnAnyInput) {
   // A huge file is read only as far as a sound file could reach.
   const std::string huge = Path("huge.syx");
   WriteBytes(huge, {});
-  ASSERT_EQ(truncate(huge.c_str(), 1LL << 30), 0);
+  std::filesystem::resize_file(testing::Utf8Path(huge), 1ULL << 30U);
   const ToolRun run = Tool({"check", huge});
   EXPECT_EQ(run.exit_code, 1);
   EXPECT_TRUE(Contains(run.out, "more than a sound JD-800 file can hold: not read further")) << run.out;
@@ -273,6 +285,17 @@ TEST_F(BankTool, ExportWritesAStandardMidiFileTimedAsSendTimesIt) {
   EXPECT_EQ(Tool({"export", Path("bank.syx")}).exit_code, 2);
   EXPECT_EQ(Tool({"export", Path("bank.syx"), Path("x.mid"), "--interval", "-5"}).exit_code, 2);
 }
+
+#ifdef _WIN32
+TEST_F(BankTool, MidiCommandsSayTheyAreNotInTheWindowsBuild) {
+  for (const char* command : {"ports", "send", "audition", "receive"}) {
+    const ToolRun run = Tool({command, Path("bank.syx")});
+    EXPECT_EQ(run.exit_code, 2) << command;
+    EXPECT_EQ(run.err, "orvanel-bank: " + std::string(command) + ": MIDI is not in the Windows build\n");
+    EXPECT_EQ(run.out, "");
+  }
+}
+#endif
 
 }  // namespace
 }  // namespace orvanel

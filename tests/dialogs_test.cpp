@@ -9,11 +9,10 @@
 
 #include "modal_answers.h"
 #include "qt_printers.h"
-#include "platform/qt/application.h"
+#include "forms/application.h"
+#include "forms/dialogs.h"
 #include "platform/qt/application_title.h"
 #include "runtime/in_out_error.h"
-#include "platform/qt/message_dialog.h"
-#include "platform/qt/save_dialog.h"
 #include "ui/rand1.h"
 
 namespace orvanel {
@@ -93,7 +92,7 @@ TEST(ErrorDisplay, ShowsTheTextWithItsFullStopUnderTheApplicationTitle) {
     seen = Inspect(dialog);
     Close(dialog, QMessageBox::Ok);
   });
-  TApplication::HandleException(EInOutError(112));
+  Application->HandleException(EInOutError(112));
   EXPECT_EQ(seen.caption, "ui_tests");
   EXPECT_EQ(seen.text, "I/O error 112.");
   EXPECT_EQ(seen.icon, QMessageBox::Critical);
@@ -156,7 +155,7 @@ class SaveDialogTest : public ::testing::Test {
 TEST_F(SaveDialogTest, ShowsTheFormsSettingsAndKeepsTheConfirmedPath) {
   EXPECT_EQ(dialog.DefaultExt, ".syx");  // leading period and all
   EXPECT_EQ(dialog.Options, ofOverwritePrompt | ofHideReadOnly | ofEnableSizing);  // and no other
-  EXPECT_TRUE(dialog.FileName.isEmpty());
+  EXPECT_TRUE(dialog.FileName.empty());
   ModalAnswers answers;
   answers.Then([&](QWidget* modal) {
     auto* file_dialog = qobject_cast<QFileDialog*>(modal);
@@ -172,7 +171,7 @@ TEST_F(SaveDialogTest, ShowsTheFormsSettingsAndKeepsTheConfirmedPath) {
     testing::TypePathAndAccept(file_dialog, folder.filePath("first"));  // no extension typed
   });
   ASSERT_TRUE(dialog.Execute());
-  EXPECT_EQ(dialog.FileName, folder.filePath("first.syx"));
+  EXPECT_EQ(QString::fromStdString(dialog.FileName), folder.filePath("first.syx"));
   EXPECT_EQ(dialog.ChosenPath(), folder.filePath("first.syx").toStdString());
 
   // The next dialog opens on that path; a cancel leaves it as it was.
@@ -183,7 +182,7 @@ TEST_F(SaveDialogTest, ShowsTheFormsSettingsAndKeepsTheConfirmedPath) {
     QTimer::singleShot(0, file_dialog, &QDialog::reject);
   });
   EXPECT_FALSE(dialog.Execute());
-  EXPECT_EQ(dialog.FileName, folder.filePath("first.syx"));
+  EXPECT_EQ(QString::fromStdString(dialog.FileName), folder.filePath("first.syx"));
 }
 
 TEST_F(SaveDialogTest, AddsTheDefaultExtensionToAFileNameWithoutOne) {
@@ -196,7 +195,7 @@ TEST_F(SaveDialogTest, AddsTheDefaultExtensionToAFileNameWithoutOne) {
                        Case{"strings.bin", "strings.bin"}, Case{"my.banks/strings", "my.banks/strings.syx"}}) {
     SCOPED_TRACE(c.typed);
     ASSERT_TRUE(SaveAs(c.typed));
-    EXPECT_EQ(dialog.FileName, folder.filePath(c.chosen));
+    EXPECT_EQ(QString::fromStdString(dialog.FileName), folder.filePath(c.chosen));
   }
 }
 
@@ -248,10 +247,10 @@ TEST_F(SaveDialogTest, AsksOnceBeforeReplacingAFileHoweverItsNameIsTyped) {
     EXPECT_EQ(dialog.Execute(), c.answer == QMessageBox::Yes);
     EXPECT_TRUE(answers.AllAnswered());
     if (c.answer == QMessageBox::Yes) {
-      EXPECT_EQ(dialog.FileName, folder.filePath(c.chosen));
+      EXPECT_EQ(QString::fromStdString(dialog.FileName), folder.filePath(c.chosen));
     } else {
       EXPECT_TRUE(stayed_open);
-      EXPECT_TRUE(dialog.FileName.isEmpty());
+      EXPECT_TRUE(dialog.FileName.empty());
     }
   }
 }

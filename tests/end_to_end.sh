@@ -24,6 +24,7 @@ fail() {
 dialogs=""
 
 . "$(dirname "$0")/../tools/xvfb.sh"
+. "$(dirname "$0")/program_exit.sh"
 start_xvfb "$work" || fail "no X server"
 # Away from the middle, where the window comes up: no pointer-following focus.
 xdotool mousemove 0 0
@@ -144,12 +145,7 @@ save_new() {  # NAME
 quit() {
   xdotool windowfocus --sync "$main"
   xdotool key q
-  for _ in $(seq 100); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.2; done
-  kill -0 "$program_pid" 2>/dev/null && fail "q did not end the program"
-  status=0
-  wait "$program_pid" || status=$?
-  program_pid=""
-  [ "$status" = 0 ] || fail "exit code $status"
+  expect_exit_0 q
 }
 
 # Options Qt would act on if it saw them: another platform, title, place,

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include <QCloseEvent>
 #include <QtEndian>
 #include <QFileDialog>
@@ -11,9 +13,11 @@
 #include "bank/sysex_writer.h"
 #include "modal_answers.h"
 #include "qt_printers.h"
-#include "platform/qt/application.h"
-#include "platform/qt/shell.h"
-#include "ui/centring.h"
+#include "forms/application.h"
+#include "forms/centring.h"
+#include "forms/shell.h"
+#include "main_window_cases.h"
+#include "platform/qt/peers.h"
 #include "ui/rand1.h"
 
 namespace orvanel {
@@ -37,37 +41,43 @@ TEST(CentredOrigin, FollowsTheIntegerFormulaAndNeverLeavesTheScreen) {
 class MainWindow : public ::testing::Test {
  protected:
   MainWindow() {
-    TApplication::ShowMainForm(form);
-    EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
+    form.Show();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
   }
 
   TForm1 form;
+  QWidget& window = form.NativePeer();
+  QPushButton* button1 = &form.Button1->NativePeer();
+  QPushButton* button2 = &form.Button2->NativePeer();
+  TImage::Peer& image1 = form.Image1->NativePeer();
+  TImage::Peer& image2 = form.Image2->NativePeer();
+  QLabel& label1 = form.Label1->NativePeer();
 };
 
 // Run on an X server without a window manager (see CMakeLists.txt), where
 // nothing but the program itself makes its window active.
 TEST(StartUp, MakesTheWindowActiveWithGenerateFocusedAndDrawnAsTheDefault) {
   TForm1 form;
-  TApplication::ShowMainForm(form);
-  ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
-  EXPECT_EQ(QApplication::activeWindow(), &form);
-  EXPECT_EQ(QApplication::focusWidget(), form.Button1);
-  EXPECT_TRUE(form.Button1->isDefault());
-  EXPECT_FALSE(form.Button2->isDefault());
+  form.Show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&form.NativePeer()));
+  EXPECT_EQ(QApplication::activeWindow(), &form.NativePeer());
+  EXPECT_EQ(QApplication::focusWidget(), &form.Button1->NativePeer());
+  EXPECT_TRUE(form.Button1->NativePeer().isDefault());
+  EXPECT_FALSE(form.Button2->NativePeer().isDefault());
 }
 
 TEST_F(MainWindow, IsOneFramelessFixedWindowWithItsControlsInPlace) {
   EXPECT_EQ(Form1, &form);
-  EXPECT_EQ(form.windowTitle(), "Orvanel");
-  EXPECT_TRUE(form.windowFlags() & Qt::FramelessWindowHint);
-  EXPECT_EQ(form.minimumSize(), QSize(300, 200));
-  EXPECT_EQ(form.maximumSize(), QSize(300, 200));
-  EXPECT_EQ(form.font().family(), "MS Sans Serif");
-  EXPECT_EQ(form.font().pixelSize(), 11);
+  EXPECT_EQ(window.windowTitle(), "Orvanel");
+  EXPECT_TRUE(window.windowFlags() & Qt::FramelessWindowHint);
+  EXPECT_EQ(window.minimumSize(), QSize(300, 200));
+  EXPECT_EQ(window.maximumSize(), QSize(300, 200));
+  EXPECT_EQ(window.font().family(), "MS Sans Serif");
+  EXPECT_EQ(window.font().pixelSize(), 11);
 
   // The label takes the size of its text in whatever face stands in for
   // MS Sans Serif (83 x 13 in that face itself), centred like the original.
-  const QSize label_size = form.Label1->sizeHint();
+  const QSize label_size = label1.sizeHint();
   struct Case {
     QWidget* control;
     QRect geometry;
@@ -75,14 +85,14 @@ TEST_F(MainWindow, IsOneFramelessFixedWindowWithItsControlsInPlace) {
     Qt::CursorShape cursor;
   };
   const Case cases[] = {
-      {form.Image1, {0, 0, 300, 200}, {}, Qt::ArrowCursor},
-      {form.Label1, {(300 - label_size.width()) / 2, 164, label_size.width(), label_size.height()},
+      {&image1, {0, 0, 300, 200}, {}, Qt::ArrowCursor},
+      {&label1, {(300 - label_size.width()) / 2, 164, label_size.width(), label_size.height()},
        "v1.50 (08-Oct-03)", Qt::ArrowCursor},
-      {form.Image2, {64, 80, 169, 25}, {}, Qt::PointingHandCursor},
-      {form.Button1, {28, 123, 145, 25}, "&Generate a random bank", Qt::ArrowCursor},
-      {form.Button2, {198, 123, 75, 25}, "&Quit", Qt::ArrowCursor},
+      {&image2, {64, 80, 169, 25}, {}, Qt::PointingHandCursor},
+      {button1, {28, 123, 145, 25}, "&Generate a random bank", Qt::ArrowCursor},
+      {button2, {198, 123, 75, 25}, "&Quit", Qt::ArrowCursor},
   };
-  const QObjectList stacking = form.children();
+  const QObjectList stacking = window.children();
   qsizetype below = -1;
   for (const Case& c : cases) {
     SCOPED_TRACE(c.control->metaObject()->className());
@@ -98,9 +108,9 @@ TEST_F(MainWindow, IsOneFramelessFixedWindowWithItsControlsInPlace) {
     EXPECT_GT(stacking.indexOf(c.control), below);
     below = stacking.indexOf(c.control);
   }
-  EXPECT_FALSE(form.Label1->autoFillBackground());
-  EXPECT_EQ(form.Label1->palette().color(QPalette::WindowText), QColor(Qt::black));
-  EXPECT_EQ(form.Button1->nextInFocusChain(), form.Button2);
+  EXPECT_FALSE(label1.autoFillBackground());
+  EXPECT_EQ(label1.palette().color(QPalette::WindowText), QColor(Qt::black));
+  EXPECT_EQ(button1->nextInFocusChain(), button2);
 }
 
 TEST_F(MainWindow, BackgroundIsThe555PictureWithItsPanelFrameAndText) {
@@ -118,7 +128,7 @@ TEST_F(MainWindow, BackgroundIsThe555PictureWithItsPanelFrameAndText) {
   EXPECT_EQ(u32(62), 0x001FU);
   for (quint32 at = u32(10); at < quint32(bmp.size()); at += 2) ASSERT_EQ(u16(int(at)) & 0x8000, 0) << at;
 
-  const QImage& picture = form.Image1->Picture();
+  const QImage& picture = image1.Picture();
   ASSERT_EQ(picture.size(), QSize(300, 200));
   EXPECT_EQ(picture.format(), QImage::Format_RGB555);  // the embedded pixels themselves
   EXPECT_EQ(picture, QImage(":/ui/background.bmp").convertToFormat(QImage::Format_RGB555));  // as decoded
@@ -163,63 +173,52 @@ TEST_F(MainWindow, BackgroundIsThe555PictureWithItsPanelFrameAndText) {
 class Keyboard : public MainWindow {
  protected:
   Keyboard() {
-    QObject::disconnect(form.Button1, &QPushButton::clicked, &form, nullptr);
-    QObject::disconnect(form.Button2, &QPushButton::clicked, &form, nullptr);
-    QObject::connect(form.Button1, &QPushButton::clicked, [this] { ++generate; });
-    QObject::connect(form.Button2, &QPushButton::clicked, [this] { ++quit; });
+    form.Button1->OnClick = [this](TObject* /*sender*/) { ++generate; };
+    form.Button2->OnClick = [this](TObject* /*sender*/) { ++quit; };
   }
   int generate = 0;
   int quit = 0;
 };
 
+// A key of the table as Qt delivers it: Shift+Tab as Backtab, the keypad's
+// Enter with the keypad modifier.
+std::pair<Qt::Key, Qt::KeyboardModifiers> QtKey(testing::Key key, testing::Held held) {
+  using testing::Key;
+  constexpr Qt::KeyboardModifier modifiers[] = {Qt::NoModifier, Qt::ShiftModifier, Qt::ControlModifier,
+                                                Qt::AltModifier};
+  const Qt::KeyboardModifiers down = modifiers[static_cast<int>(held)];
+  switch (key) {
+    case Key::Tab: return {held == testing::Held::Shift ? Qt::Key_Backtab : Qt::Key_Tab, down};
+    case Key::Right: return {Qt::Key_Right, down};
+    case Key::Down: return {Qt::Key_Down, down};
+    case Key::Left: return {Qt::Key_Left, down};
+    case Key::Up: return {Qt::Key_Up, down};
+    case Key::Return: return {Qt::Key_Return, down};
+    case Key::KeypadEnter: return {Qt::Key_Enter, down | Qt::KeypadModifier};
+    case Key::Space: return {Qt::Key_Space, down};
+    case Key::G: return {Qt::Key_G, down};
+    case Key::Q: return {Qt::Key_Q, down};
+    case Key::X: return {Qt::Key_X, down};
+    case Key::Escape: return {Qt::Key_Escape, down};
+  }
+  return {Qt::Key_unknown, down};
+}
+
 TEST_F(Keyboard, EveryKeyDoesWhatItsRowSays) {
-  struct Case {
-    const char* name;
-    bool from_quit;  // focus on Button2 before the key, else on Button1
-    Qt::Key key;
-    Qt::KeyboardModifiers modifiers;
-    int generate, quit;
-    bool focus_on_quit_after;
-  };
-  const Case cases[] = {
-      {"Tab", false, Qt::Key_Tab, {}, 0, 0, true},
-      {"Tab wraps", true, Qt::Key_Tab, {}, 0, 0, false},
-      {"Shift+Tab", false, Qt::Key_Backtab, Qt::ShiftModifier, 0, 0, true},
-      {"Right", false, Qt::Key_Right, {}, 0, 0, true},
-      {"Down wraps", true, Qt::Key_Down, {}, 0, 0, false},
-      {"Left", true, Qt::Key_Left, {}, 0, 0, false},
-      {"Up wraps", false, Qt::Key_Up, {}, 0, 0, true},
-      {"Enter on Generate", false, Qt::Key_Return, {}, 1, 0, false},
-      {"Enter on Quit", true, Qt::Key_Return, {}, 0, 1, true},
-      {"keypad Enter", false, Qt::Key_Enter, Qt::KeypadModifier, 1, 0, false},
-      {"Shift+Enter", false, Qt::Key_Return, Qt::ShiftModifier, 0, 0, false},
-      {"Ctrl+Enter", true, Qt::Key_Return, Qt::ControlModifier, 0, 0, true},
-      {"Alt+Enter", false, Qt::Key_Return, Qt::AltModifier, 0, 0, false},
-      {"Space on Generate", false, Qt::Key_Space, {}, 1, 0, false},
-      {"Space on Quit", true, Qt::Key_Space, {}, 0, 1, true},
-      {"g", true, Qt::Key_G, {}, 1, 0, true},
-      {"G", false, Qt::Key_G, Qt::ShiftModifier, 1, 0, false},
-      {"Alt+G", true, Qt::Key_G, Qt::AltModifier, 1, 0, true},
-      {"q", false, Qt::Key_Q, {}, 0, 1, false},
-      {"Q", true, Qt::Key_Q, Qt::ShiftModifier, 0, 1, true},
-      {"Alt+Q", false, Qt::Key_Q, Qt::AltModifier, 0, 1, false},
-      {"Escape on Generate", false, Qt::Key_Escape, {}, 0, 0, false},
-      {"Escape on Quit", true, Qt::Key_Escape, {}, 0, 0, true},
-      {"another letter", false, Qt::Key_X, {}, 0, 0, false},
-  };
-  for (const Case& c : cases) {
+  for (const testing::KeyCase& c : testing::KeyCases) {
     SCOPED_TRACE(c.name);
     generate = quit = 0;
-    QPushButton* start = c.from_quit ? form.Button2 : form.Button1;
+    QPushButton* start = c.from_quit ? button2 : button1;
     start->setFocus(Qt::TabFocusReason);
     ASSERT_EQ(QApplication::focusWidget(), start);
-    QTest::keyClick(start, c.key, c.modifiers);
+    const auto [key, modifiers] = QtKey(c.key, c.held);
+    QTest::keyClick(start, key, modifiers);
     EXPECT_EQ(generate, c.generate);
     EXPECT_EQ(quit, c.quit);
-    QPushButton* focused = c.focus_on_quit_after ? form.Button2 : form.Button1;
+    QPushButton* focused = c.focus_on_quit_after ? button2 : button1;
     EXPECT_EQ(QApplication::focusWidget(), focused);
     EXPECT_TRUE(focused->isDefault());
-    EXPECT_FALSE((focused == form.Button1 ? form.Button2 : form.Button1)->isDefault());
+    EXPECT_FALSE((focused == button1 ? button2 : button1)->isDefault());
   }
 }
 
@@ -240,41 +239,27 @@ class Mouse : public MainWindow {
   // Press, move and release as a real mouse does, into the window, which
   // hands them to its controls itself.
   void PressAndRelease(QPoint press, QPoint release) {
-    QWindow* window = form.windowHandle();
-    QTest::mousePress(window, Qt::LeftButton, {}, press);
-    QTest::mouseMove(window, release);
-    QTest::mouseRelease(window, Qt::LeftButton, {}, release);
+    QWindow* handle = window.windowHandle();
+    QTest::mousePress(handle, Qt::LeftButton, {}, press);
+    QTest::mouseMove(handle, release);
+    QTest::mouseRelease(handle, Qt::LeftButton, {}, release);
   }
 };
 
 TEST_F(Mouse, OnlyAClickInsideTheLinkOpensTheHomePageOnce) {
-  struct Case {
-    const char* name;
-    QPoint press, release;
-    int opened;
-  };
-  const Case cases[] = {
-      {"click on the text", {150, 92}, {150, 92}, 1},
-      {"click inside the area, off the text", {66, 82}, {66, 82}, 1},
-      {"left of the area", {63, 90}, {63, 90}, 0},
-      {"below the area", {150, 105}, {150, 105}, 0},
-      {"press inside, release outside", {150, 92}, {150, 120}, 0},
-      {"press on the picture, release inside", {150, 60}, {150, 92}, 0},
-      {"on the version label", {120, 170}, {120, 170}, 0},
-  };
-  for (const Case& c : cases) {
+  for (const testing::LinkClickCase& c : testing::LinkClickCases) {
     SCOPED_TRACE(c.name);
     opened = 0;
-    form.Button2->setFocus();
-    PressAndRelease(c.press, c.release);
+    button2->setFocus();
+    PressAndRelease({c.press.x, c.press.y}, {c.release.x, c.release.y});
     EXPECT_EQ(opened, c.opened);
-    EXPECT_EQ(QApplication::focusWidget(), form.Button2);  // no focus moves
+    EXPECT_EQ(QApplication::focusWidget(), button2);  // no focus moves
   }
 
   // The window hands a release to the control that took the press; a release
   // that reaches the link without its press, however, is no click either.
   opened = 0;
-  QTest::mouseRelease(form.Image2, Qt::LeftButton, {}, {80, 12});
+  QTest::mouseRelease(&image2, Qt::LeftButton, {}, {80, 12});
   EXPECT_EQ(opened, 0);
 }
 
@@ -293,10 +278,10 @@ TEST_F(Mouse, ADoubleClickOpensTheHomePageOnce) {
     opened = 0;
     for (QEvent::Type type : sequence) {
       const QPointF at(80, 12);
-      QMouseEvent event(type, at, form.Image2->mapToGlobal(at), Qt::LeftButton,
+      QMouseEvent event(type, at, image2.mapToGlobal(at), Qt::LeftButton,
                         type == release ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
       event.setTimestamp(time += 40);
-      QApplication::sendEvent(form.Image2, &event);
+      QApplication::sendEvent(&image2, &event);
     }
     EXPECT_EQ(opened, 1);
     time += 10000;
@@ -309,19 +294,20 @@ TEST(MainWindowLifetime, QuitAndClosingEndTheLoopWithExitCode0) {
     std::function<void(TForm1&)> end;
   };
   const Case cases[] = {
-      {"q", [](TForm1& form) { QTest::keyClick(form.Button1, Qt::Key_Q); }},
-      {"Quit clicked", [](TForm1& form) { QTest::mouseClick(form.Button2, Qt::LeftButton); }},
+      {"q", [](TForm1& form) { QTest::keyClick(&form.Button1->NativePeer(), Qt::Key_Q); }},
+      {"Quit clicked", [](TForm1& form) { QTest::mouseClick(&form.Button2->NativePeer(), Qt::LeftButton); }},
       {"closed by the desktop", [](TForm1& form) {
          QCloseEvent close;
-         QCoreApplication::sendEvent(form.windowHandle(), &close);
+         QCoreApplication::sendEvent(form.NativePeer().windowHandle(), &close);
        }},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     TForm1 form;
-    QTimer::singleShot(0, &form, [&] { c.end(form); });
-    EXPECT_EQ(TApplication::Run(form), 0);
-    EXPECT_FALSE(form.isVisible());
+    ASSERT_EQ(Application->MainForm(), &form);
+    QTimer::singleShot(0, &form.NativePeer(), [&] { c.end(form); });
+    EXPECT_EQ(Application->Run(), 0);
+    EXPECT_FALSE(form.NativePeer().isVisible());
   }
 }
 
@@ -337,11 +323,11 @@ TEST_F(MainWindow, ACancelledFirstPressLeavesTheNextDialogEmpty) {
       names << testing::NameBox(dialog)->text();
       QTimer::singleShot(0, dialog, &QDialog::reject);
     });
-    QTest::keyClick(form.Button1, Qt::Key_G);
+    QTest::keyClick(button1, Qt::Key_G);
   }
   EXPECT_TRUE(answers.AllAnswered());  // and no message
   EXPECT_EQ(names, QStringList({"", ""}));
-  EXPECT_TRUE(form.SaveDialog1->FileName.isEmpty());
+  EXPECT_TRUE(form.SaveDialog1->FileName.empty());
 }
 
 // The whole command through the window: an error box, then the window still
@@ -376,12 +362,12 @@ TEST_F(MainWindow, GenerateRecoversFromAnErrorAndReplacesOnlyWithConsent) {
 
   save_as(missing, {});
   box("ui_tests", "Invalid filename.", QMessageBox::Ok);
-  QTest::keyClick(form.Button1, Qt::Key_G);
+  QTest::keyClick(button1, Qt::Key_G);
   EXPECT_FALSE(QFileInfo::exists(missing));
 
   save_as(good, folder.filePath("bank.syx"));  // its folder gone, the name is offered in the nearest one
   box("Information", "Bank has been generated and saved!", QMessageBox::Ok);
-  QTest::keyClick(form.Button1, Qt::Key_Return);
+  QTest::keyClick(button1, Qt::Key_Return);
   const QByteArray first = [&] {
     QFile file(good);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -391,14 +377,14 @@ TEST_F(MainWindow, GenerateRecoversFromAnErrorAndReplacesOnlyWithConsent) {
   save_as(good, good);
   box({}, {}, QMessageBox::Yes);  // the overwrite question
   box("Information", "Bank has been generated and saved!", QMessageBox::Ok);
-  QTest::mouseClick(form.Button1, Qt::LeftButton);
+  QTest::mouseClick(button1, Qt::LeftButton);
   QFile second(good);
   ASSERT_TRUE(second.open(QIODevice::ReadOnly));
   const QByteArray replaced = second.readAll();
   EXPECT_EQ(replaced.size(), qsizetype(SysexFileSize));
   EXPECT_NE(replaced, first);  // drawn anew after a fresh seed
   EXPECT_TRUE(answers.AllAnswered());
-  EXPECT_TRUE(form.isVisible());
+  EXPECT_TRUE(window.isVisible());
 }
 
 }  // namespace

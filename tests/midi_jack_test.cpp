@@ -18,7 +18,7 @@
 #include "midi/sysex_messages.h"
 #include "runtime/random.h"
 #include "temp_folder.h"
-#include "tool_process.h"
+#include "posix/tool_process.h"
 
 namespace orvanel {
 namespace {

@@ -1,10 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <unistd.h>
 
 #include "bank/sysex_writer.h"
-#include "platform/posix/file_calls.h"
 #include "runtime/in_out_error.h"
 #include "runtime/random.h"
 #include "bank/generate_command.h"
@@ -110,9 +108,16 @@ TEST_F(SysexFile, ReplacesALongerFileWhole) {
 TEST_F(SysexFile, ANewFileNeverReplacesOneThatExists) {
   const std::vector<std::uint8_t> old = {1, 2, 3};
   testing::WriteBytes(path, old);
-  const std::string link = folder / "link.syx";
-  std::filesystem::create_symlink(folder / "nowhere.syx", link);
-  for (const std::string& taken : {path, link}) {
+  // A link to a file not yet there is taken too, where the platform makes
+  // links (Windows' C++ runtime does not).
+  std::vector<std::string> taken_paths{path};
+  std::error_code no_links;
+  std::filesystem::create_symlink(folder / "nowhere.syx", folder / "link.syx", no_links);
+  if (!no_links) taken_paths.push_back(folder / "link.syx");
+#ifndef _WIN32
+  ASSERT_EQ(taken_paths.size(), 2U) << no_links.message();
+#endif
+  for (const std::string& taken : taken_paths) {
     try {
       WriteBank(taken, Bank{}, CreateMode::New);
       ADD_FAILURE() << taken << " replaced";
@@ -124,39 +129,6 @@ TEST_F(SysexFile, ANewFileNeverReplacesOneThatExists) {
   EXPECT_FALSE(std::filesystem::exists(folder / "nowhere.syx"));
   WriteBank(folder / "new.syx", Bank{}, CreateMode::New);
   EXPECT_EQ(ReadBytes(folder / "new.syx").size(), SysexFileSize);
-}
-
-std::vector<std::size_t> write_sizes;
-
-ssize_t RecordingWrite(int fd, const void* data, size_t size) {
-  write_sizes.push_back(size);
-  return ::write(fd, data, size);
-}
-
-// Counts the writes of one test through the file-call seam.
-class WriteRecorder {
- public:
-  WriteRecorder() : saved_(ActiveFileCalls().write) {
-    write_sizes.clear();
-    ActiveFileCalls().write = RecordingWrite;
-  }
-  ~WriteRecorder() { ActiveFileCalls().write = saved_; }
-  WriteRecorder(const WriteRecorder&) = delete;
-  WriteRecorder& operator=(const WriteRecorder&) = delete;
-
- private:
-  decltype(FileCalls::write) saved_;
-};
-
-// Straight to the system: header, data and trailer of each block in a call of
-// their own, 288 in all, and nothing held back in a buffer.
-TEST_F(SysexFile, WritesEachPieceOfEachBlockInOneCallOfItsOwn) {
-  std::vector<std::size_t> expected;
-  for (std::size_t block = 0; block < SysexBlockCount; ++block) expected.insert(expected.end(), {8, 256, 2});
-  const WriteRecorder recorder;
-  WriteBank(path, Bank{});
-  EXPECT_EQ(write_sizes.size(), 288U);
-  EXPECT_EQ(write_sizes, expected);
 }
 
 TEST_F(SysexFile, TheSameBankGivesTheSameFileAfterAFailedCall) {

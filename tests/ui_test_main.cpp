@@ -2,7 +2,10 @@
 // platform unless a display is asked for.
 #include <gtest/gtest.h>
 
-#include "platform/qt/application.h"
+#include <QByteArray>
+#include <QtGlobal>
+
+#include "forms/application.h"
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

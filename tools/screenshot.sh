@@ -1,9 +1,11 @@
 #!/bin/sh
 # Takes the README's picture of the main window in a fresh Xvfb server.
 #   tools/screenshot.sh build/release/orvanel docs/main-window.png
+#   tools/screenshot.sh PROGRAM OUTPUT [ARGUMENT...]   (PROGRAM started with the ARGUMENTs)
 set -eu
 program=$1
 output=$2
+shift 2
 command -v import >/dev/null || {
   sudo=""
   [ "$(id -u)" -eq 0 ] || sudo="sudo"
@@ -15,7 +17,7 @@ program_pid=""
 trap 'kill "$program_pid" "$xvfb_pid" 2>/dev/null; rm -rf "$work"' EXIT
 . "$(dirname "$0")/xvfb.sh"
 start_xvfb "$work"
-"$program" 2>/dev/null &
+"$program" "$@" 2>/dev/null &
 program_pid=$!
 window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Orvanel$' | head -n 1)
 xdotool windowfocus --sync "$window"

@@ -2,38 +2,27 @@
 // link and the Generate and Quit buttons.
 #pragma once
 
-#include <QLabel>
-#include <QPushButton>
-#include <QWidget>
-
-#include "platform/qt/image_control.h"
-#include "platform/qt/save_dialog.h"
+#include "forms/controls.h"
+#include "forms/dialogs.h"
+#include "forms/form.h"
 
 namespace orvanel {
 
-class TForm1 : public QWidget {
-  Q_OBJECT
-
+class TForm1 : public TForm {
  public:
-  explicit TForm1(QWidget* parent = nullptr);
+  TForm1();
   ~TForm1() override;
 
-  QPushButton* Button1;
-  TSaveDialog* SaveDialog1;
-  QPushButton* Button2;
-  TImage* Image1;
-  QLabel* Label1;
-  TImage* Image2;
+  TButton* Button1 = nullptr;
+  TSaveDialog* SaveDialog1 = nullptr;
+  TButton* Button2 = nullptr;
+  TImage* Image1 = nullptr;
+  TLabel* Label1 = nullptr;
+  TImage* Image2 = nullptr;
 
-  void Button1Click(QObject* sender);
-  void Button2Click(QObject* sender);
-  void Image2Click(QObject* sender);
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
-
- private:
-  void FocusOtherButton(QPushButton* current);
+  void Button1Click(TObject* Sender);
+  void Button2Click(TObject* Sender);
+  void Image2Click(TObject* Sender);
 };
 
 // The one main window, from its creation to the end of the program.

@@ -1,8 +1,8 @@
-#include "platform/qt/application.h"
+#include "forms/application.h"
 
+#include "forms/form.h"
 #include "platform/qt/application_title.h"
-#include "runtime/error_text.h"
-#include "platform/qt/message_dialog.h"
+#include "platform/qt/peers.h"
 
 namespace orvanel {
 namespace {
@@ -12,6 +12,8 @@ int program_argc = 1;
 char empty_name[] = "";
 char* program_argv[] = {empty_name, nullptr};
 
+// Qt sees the program's name alone: the program reads no command line, so
+// none of Qt's own options (-style, -reverse, ...) takes effect either.
 int& ProgramOnly(char* program_name) {
   if (program_name != nullptr) program_argv[0] = program_name;
   return program_argc;
@@ -19,31 +21,33 @@ int& ProgramOnly(char* program_name) {
 
 }  // namespace
 
-TApplication::TApplication(char* program_name) : QApplication(ProgramOnly(program_name), program_argv) {}
+TApplication::Peer::Peer(char* program_name) : QApplication(ProgramOnly(program_name), program_argv) {}
 
-int TApplication::Run(QWidget& main_form) {
-  ShowMainForm(main_form);
-  return exec();
-}
-
-void TApplication::ShowMainForm(QWidget& main_form) {
-  main_form.show();
-  // A desktop without a window manager activates nothing by itself.
-  main_form.activateWindow();
-}
-
-void TApplication::HandleException(const std::exception& error) {
-  MessageDlg(ErrorDisplayText(error.what()), MsgDlgType::Error,
-             ApplicationTitle(QCoreApplication::applicationFilePath()));
-}
-
-bool TApplication::notify(QObject* receiver, QEvent* event) {
+bool TApplication::Peer::notify(QObject* receiver, QEvent* event) {
   try {
     return QApplication::notify(receiver, event);
   } catch (const std::exception& error) {
-    HandleException(error);
+    Application->HandleException(error);
     return true;
   }
+}
+
+TApplication::TApplication(char* program_name)
+    : TComponent(nullptr), peer_(std::make_unique<Peer>(program_name)) {
+  Application = this;
+}
+
+TApplication::~TApplication() {
+  if (Application == this) Application = nullptr;
+}
+
+int TApplication::Run() {
+  if (main_form_ != nullptr) main_form_->Show();
+  return QApplication::exec();
+}
+
+std::string TApplication::Title() const {
+  return ApplicationTitle(QCoreApplication::applicationFilePath()).toStdString();
 }
 
 }  // namespace orvanel

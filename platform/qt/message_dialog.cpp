@@ -1,9 +1,9 @@
-#include "platform/qt/message_dialog.h"
-
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+
+#include "forms/dialogs.h"
 
 namespace orvanel {
 namespace {
@@ -26,12 +26,13 @@ class ScreenCentredBox : public QMessageBox {
 
 }  // namespace
 
-void MessageDlg(std::string_view text, MsgDlgType type, const QString& caption) {
+void MessageDlg(std::string_view text, MsgDlgType type, std::string_view caption) {
   const bool information = type == MsgDlgType::Information;
   ScreenCentredBox box(information ? QMessageBox::Information : QMessageBox::Critical,
-                       information ? QStringLiteral("Information") : caption,
-                       QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
-                       QMessageBox::NoButton, QApplication::activeWindow());
+                       information ? QStringLiteral("Information")
+                                   : QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())),
+                       QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), QMessageBox::NoButton,
+                       QApplication::activeWindow());
   // One OK that answers Enter and Esc alike.
   QPushButton* ok = box.addButton(QMessageBox::Ok);
   box.setDefaultButton(ok);

@@ -100,6 +100,40 @@ void CloseFails() { ActiveFileCalls().close = FailingClose; }
 
 void Nothing() {}
 
+std::vector<std::size_t> write_sizes;
+
+ssize_t RecordingWrite(int fd, const void* data, size_t size) {
+  write_sizes.push_back(size);
+  return ::write(fd, data, size);
+}
+
+// Counts the writes of one test through the file-call seam.
+class WriteRecorder {
+ public:
+  WriteRecorder() : saved_(ActiveFileCalls().write) {
+    write_sizes.clear();
+    ActiveFileCalls().write = RecordingWrite;
+  }
+  ~WriteRecorder() { ActiveFileCalls().write = saved_; }
+  WriteRecorder(const WriteRecorder&) = delete;
+  WriteRecorder& operator=(const WriteRecorder&) = delete;
+
+ private:
+  decltype(FileCalls::write) saved_;
+};
+
+// Straight to the system: header, data and trailer of each block in a call of
+// their own, 288 in all, and nothing held back in a buffer.
+TEST(WriteBankCalls, WritesEachPieceOfEachBlockInOneCallOfItsOwn) {
+  TempFolder folder;
+  std::vector<std::size_t> expected;
+  for (std::size_t block = 0; block < SysexBlockCount; ++block) expected.insert(expected.end(), {8, 256, 2});
+  const WriteRecorder recorder;
+  WriteBank(folder / "bank.syx", Bank{});
+  EXPECT_EQ(write_sizes.size(), 288U);
+  EXPECT_EQ(write_sizes, expected);
+}
+
 TEST(WriteBankFailure, EachFailureRaisesItsCodeAndKeepsWhatWasWritten) {
   TempFolder folder;
   chmod(folder.Path().c_str(), 0777);  // so that a child that is not root still gets in
