@@ -201,8 +201,10 @@ void SysexCheck::CheckAddresses() {
 
 void SysexCheck::FindPatches() {
   const auto add_if_whole = [&](std::uint32_t address, std::string where) {
-    if (memory_.NextWhere(false, address) < address + PatchSize) return;
-    covered_patches_.push_back({address, std::move(where), ShownPatchName(PatchAt(memory_, address))});
+    if (!memory_.AllWritten(address, PatchSize)) return;
+    std::array<std::uint8_t, 16> name;
+    memory_.CopyValues(address, name);
+    covered_patches_.push_back({address, std::move(where), ShownPatchName(name)});
   };
   add_if_whole(TemporaryPatchAddress, "temporary");
   for (std::size_t slot = 0; slot < PatchCount; ++slot) add_if_whole(SlotAddress(slot), PatchNumber(slot));
@@ -211,12 +213,13 @@ void SysexCheck::FindPatches() {
 // Every byte of every whole patch against the rule of its offset.
 void SysexCheck::CheckRules() {
   for (const CoveredPatch& patch : covered_patches_) {
-    const std::string which = patch.address == TemporaryPatchAddress ? "the temporary patch" : "patch " + patch.where;
+    const PatchImage values = PatchAt(memory_, patch.address);
     for (std::uint32_t offset = 0; offset < PatchSize; ++offset) {
       const auto [kind, rule_value] = PatchByteRules[offset];
-      const AddressSpace::Byte byte = memory_.At(patch.address + offset);
       const bool drawn = kind == RuleKind::Drawn;
-      if (drawn ? byte.value <= rule_value : byte.value == rule_value) continue;
+      if (drawn ? values[offset] <= rule_value : values[offset] == rule_value) continue;
+      const std::string which = patch.address == TemporaryPatchAddress ? "the temporary patch" : "patch " + patch.where;
+      const AddressSpace::Byte byte = memory_.At(patch.address + offset);
       Fault(byte.message, byte.offset,
             which + " byte " + std::to_string(offset) + " is " + std::to_string(byte.value) +
                 (drawn ? ", above its maximum " : ", not its fixed ") + std::to_string(rule_value));

@@ -46,6 +46,7 @@ class SysexCheck {
   // Every address at most once, in messages of one data byte (11 bytes each):
   // no sound file is longer, so reading stops there.
   static constexpr std::uint64_t MaxSoundFileSize = 11ULL * AddressSpaceSize;
+  static_assert(MaxSoundFileSize < (1ULL << 32), "the memory keeps offsets and message numbers in 32 bits");
 
   explicit SysexCheck(bool check_rules) : check_rules_(check_rules) {}
 
