@@ -17,7 +17,7 @@
 namespace orvanel {
 namespace {
 
-constexpr OptionSpec AuditionOptions[] = {PortOption, DeviceIdOption, {"--seed", true}};
+constexpr KnownOption AuditionOptions[] = {PortOption, DeviceIdOption, {"--seed", true}};
 
 // Patch `number` of the file at `path`, when the file is sound and holds it
 // whole; otherwise the exit code, having said why.

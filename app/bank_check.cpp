@@ -39,9 +39,7 @@ void Report(const std::string& path, const SysexCheck& check) {
     std::cout << "  " << patch.where << "  " << patch.name << "\n";
   }
   for (const CheckFault& fault : check.Faults()) {
-    std::cout << path << ": ";
-    if (fault.message != 0) std::cout << "message " << fault.message << ", ";
-    std::cout << "offset " << fault.offset << ": " << fault.text << "\n";
+    std::cout << path << ": " << FaultLine(fault) << "\n";
   }
   if (check.FaultCount() > check.Faults().size()) {
     std::cout << path << ": ... and " << check.FaultCount() - check.Faults().size() << " more faults\n";

@@ -13,7 +13,7 @@
 namespace orvanel {
 namespace {
 
-constexpr OptionSpec ExportOptions[] = {IntervalOption, {"--force", false}};
+constexpr KnownOption ExportOptions[] = {IntervalOption, {"--force", false}};
 
 }  // namespace
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/bank_tool.h"
+#include "app/command_options.h"
 #include "app/patch_file.h"
 #include "bank/dt1_message.h"
 #include "bank/patch_number.h"
@@ -14,36 +15,21 @@
 namespace orvanel {
 namespace {
 
-// The words of one command line: its FILEs and what its options say.
-struct CommandLine {
-  std::vector<std::string> files;
-  bool force = false;
-  std::optional<std::size_t> slot;  // of --to or --at
+constexpr KnownOption ExtractOptions[] = {{"--to", true}, {"--force", false}};
+constexpr KnownOption MergeOptions[] = {{"--at", true}, {"--force", false}};
+
+// The slot that the option `name` names, when it is given; the words for a
+// usage error when it names none.
+struct SlotOption {
+  std::optional<std::size_t> slot;
   std::string error;
 };
-
-CommandLine ReadCommandLine(std::string_view command, std::string_view slot_option,
-                            std::span<const std::string_view> arguments) {
-  CommandLine line;
-  for (std::size_t i = 0; i < arguments.size() && line.error.empty(); ++i) {
-    const std::string_view argument = arguments[i];
-    if (argument == "--force") {
-      line.force = true;
-    } else if (argument == slot_option) {
-      if (i + 1 == arguments.size()) {
-        line.error = std::string(slot_option) + " takes a patch from I11 to I88";
-      } else if (const SlotOrError slot = ParseSlot(arguments[++i]); slot.error.empty()) {
-        line.slot = slot.slot;
-      } else {
-        line.error = std::string(slot_option) + ": " + slot.error;
-      }
-    } else if (argument.starts_with("-") && argument != "-") {
-      line.error = std::string(command) + ": unknown option '" + std::string(argument) + "'";
-    } else {
-      line.files.emplace_back(argument);
-    }
-  }
-  return line;
+SlotOption ReadSlotOption(const CommandOptions& options, std::string_view name) {
+  const std::optional<std::string> text = options.Value(name);
+  if (!text) return {};
+  const SlotOrError slot = ParseSlot(*text);
+  if (!slot.error.empty()) return {std::nullopt, std::string(name) + ": " + slot.error};
+  return {slot.slot, {}};
 }
 
 void Announce(std::string_view where, const PatchImage& patch, std::string_view from) {
@@ -53,12 +39,14 @@ void Announce(std::string_view where, const PatchImage& patch, std::string_view 
 }  // namespace
 
 int ExtractPatchCommand(std::span<const std::string_view> arguments) {
-  const CommandLine line = ReadCommandLine("extract", "--to", arguments);
-  if (!line.error.empty()) return Complain(line.error, ExitUsage);
-  if (line.files.size() != 3) return Complain("extract takes FILE PATCH OUT", ExitUsage);
-  const std::string& path = line.files[0];
-  const std::string& out = line.files[2];
-  const SlotOrError slot = ParseSlot(line.files[1]);
+  const std::optional<CommandOptions> options = ReadOptions("extract", arguments, ExtractOptions);
+  if (!options) return ExitUsage;
+  const SlotOption to = ReadSlotOption(*options, "--to");
+  if (!to.error.empty()) return Complain(to.error, ExitUsage);
+  if (options->plain.size() != 3) return Complain("extract takes FILE PATCH OUT", ExitUsage);
+  const std::string& path = options->plain[0];
+  const std::string& out = options->plain[2];
+  const SlotOrError slot = ParseSlot(options->plain[1]);
   if (!slot.error.empty()) return Complain(slot.error, ExitUsage);
 
   const PatchFile file = ReadPatchFile(path);
@@ -66,21 +54,24 @@ int ExtractPatchCommand(std::span<const std::string_view> arguments) {
   const FilePatch* patch = file.Slot(slot.slot);
   if (patch == nullptr) return Complain(NoSuchPatch(path, slot.slot, file), ExitUsage);
 
-  const std::uint32_t address = line.slot ? SlotAddress(*line.slot) : TemporaryPatchAddress;
-  if (const int code = WriteToolFile(out, Dt1Messages(address, patch->image), line.force); code != ExitSound) {
+  const std::uint32_t address = to.slot ? SlotAddress(*to.slot) : TemporaryPatchAddress;
+  const bool force = options->Has("--force");
+  if (const int code = WriteToolFile(out, Dt1Messages(address, patch->image), force); code != ExitSound) {
     return code;
   }
-  Announce(line.slot ? PatchNumber(*line.slot) : "temporary", patch->image, path + ":" + patch->where);
+  Announce(to.slot ? PatchNumber(*to.slot) : "temporary", patch->image, path + ":" + patch->where);
   return ExitSound;
 }
 
 int MergePatchesCommand(std::span<const std::string_view> arguments) {
-  const CommandLine line = ReadCommandLine("merge", "--at", arguments);
-  if (!line.error.empty()) return Complain(line.error, ExitUsage);
-  if (line.files.size() < 2) return Complain("merge takes OUT and at least one SOURCE", ExitUsage);
-  const std::string& out = line.files.front();
-  const std::span<const std::string> sources(line.files.begin() + 1, line.files.end());
-  const std::size_t at = line.slot.value_or(0);
+  const std::optional<CommandOptions> options = ReadOptions("merge", arguments, MergeOptions);
+  if (!options) return ExitUsage;
+  const SlotOption from = ReadSlotOption(*options, "--at");
+  if (!from.error.empty()) return Complain(from.error, ExitUsage);
+  if (options->plain.size() < 2) return Complain("merge takes OUT and at least one SOURCE", ExitUsage);
+  const std::string& out = options->plain.front();
+  const std::span<const std::string> sources(options->plain.begin() + 1, options->plain.end());
+  const std::size_t at = from.slot.value_or(0);
   if (sources.size() > PatchCount - at) {
     const std::size_t room = PatchCount - at;
     return Complain("merge: " + std::to_string(sources.size()) + " patches do not fit from " + PatchNumber(at) +
@@ -97,7 +88,8 @@ int MergePatchesCommand(std::span<const std::string_view> arguments) {
   // The slots are consecutive, so their bytes go as one run of messages.
   std::vector<std::uint8_t> bytes;
   for (const PatchImage& patch : patches) bytes.insert(bytes.end(), patch.begin(), patch.end());
-  if (const int code = WriteToolFile(out, Dt1Messages(SlotAddress(at), bytes), line.force); code != ExitSound) {
+  if (const int code = WriteToolFile(out, Dt1Messages(SlotAddress(at), bytes), options->Has("--force"));
+      code != ExitSound) {
     return code;
   }
   for (std::size_t i = 0; i < sources.size(); ++i) Announce(PatchNumber(at + i), patches[i], sources[i]);

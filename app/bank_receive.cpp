@@ -19,7 +19,7 @@
 namespace orvanel {
 namespace {
 
-constexpr OptionSpec ReceiveOptions[] = {PortOption, {"--timeout", true}, {"--force", false}};
+constexpr KnownOption ReceiveOptions[] = {PortOption, {"--timeout", true}, {"--force", false}};
 constexpr std::uint64_t DefaultTimeoutSeconds = 10;
 constexpr std::uint64_t MaxTimeoutSeconds = 3600;
 

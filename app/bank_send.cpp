@@ -15,7 +15,7 @@
 namespace orvanel {
 namespace {
 
-constexpr OptionSpec SendOptions[] = {PortOption, IntervalOption, DeviceIdOption, {"--yes", false}};
+constexpr KnownOption SendOptions[] = {PortOption, IntervalOption, DeviceIdOption, {"--yes", false}};
 
 // The internal patches that the file writes into, whole or in part.
 std::vector<std::size_t> SlotsWritten(const AddressSpace& memory) {

@@ -1,45 +1,35 @@
 // orvanel-bank show FILE [PATCH] [--format text|tsv]
 #include <iostream>
-#include <optional>
 #include <string>
 #include <vector>
 
 #include "app/bank_tool.h"
+#include "app/command_options.h"
 #include "app/patch_file.h"
 #include "bank/patch_listing.h"
 
 namespace orvanel {
 
 int ShowPatchesCommand(std::span<const std::string_view> arguments) {
-  std::optional<std::string> path;
-  std::optional<std::string_view> patch;
-  bool tsv = false;
-  for (std::size_t i = 0; i < arguments.size(); ++i) {
-    const std::string_view argument = arguments[i];
-    if (argument == "--format") {
-      const std::string_view format = i + 1 < arguments.size() ? arguments[++i] : "";
-      if (format != "text" && format != "tsv") return Complain("--format takes text or tsv", ExitUsage);
-      tsv = format == "tsv";
-    } else if (argument.starts_with("-") && argument != "-") {
-      return Complain("show: unknown option '" + std::string(argument) + "'", ExitUsage);
-    } else if (!path) {
-      path = std::string(argument);
-    } else if (!patch) {
-      patch = argument;
-    } else {
-      return Complain("show takes FILE and at most one PATCH", ExitUsage);
-    }
-  }
-  if (!path) return Complain("show needs a FILE", ExitUsage);
+  constexpr KnownOption ShowOptions[] = {{"--format", true}};
+  const std::optional<CommandOptions> options = ReadOptions("show", arguments, ShowOptions);
+  if (!options) return ExitUsage;
+  const std::string format = options->Value("--format").value_or("text");
+  if (format != "text" && format != "tsv") return Complain("--format takes text or tsv", ExitUsage);
+  const bool tsv = format == "tsv";
+  if (options->plain.empty()) return Complain("show needs a FILE", ExitUsage);
+  if (options->plain.size() > 2) return Complain("show takes FILE and at most one PATCH", ExitUsage);
+  const std::string& path = options->plain[0];
+  const bool one_patch = options->plain.size() == 2;
   SlotOrError slot;
-  if (patch && !(slot = ParseSlot(*patch)).error.empty()) return Complain(slot.error, ExitUsage);
+  if (one_patch && !(slot = ParseSlot(options->plain[1])).error.empty()) return Complain(slot.error, ExitUsage);
 
-  const PatchFile file = ReadPatchFile(*path);
+  const PatchFile file = ReadPatchFile(path);
   if (!file.error.empty()) return Complain(file.error, ExitUsage);
   std::vector<const FilePatch*> shown;
-  if (patch) {
+  if (one_patch) {
     shown.push_back(file.Slot(slot.slot));
-    if (shown.front() == nullptr) return Complain(NoSuchPatch(*path, slot.slot, file), ExitUsage);
+    if (shown.front() == nullptr) return Complain(NoSuchPatch(path, slot.slot, file), ExitUsage);
   } else {
     for (const FilePatch& each : file.patches) shown.push_back(&each);
   }

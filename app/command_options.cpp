@@ -14,7 +14,7 @@ std::optional<std::string> CommandOptions::Value(std::string_view name) const {
 }
 
 std::optional<CommandOptions> ReadOptions(std::string_view command, std::span<const std::string_view> arguments,
-                                          std::span<const OptionSpec> specs) {
+                                          std::span<const KnownOption> known) {
   CommandOptions options;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const std::string_view argument = arguments[i];
@@ -22,12 +22,12 @@ std::optional<CommandOptions> ReadOptions(std::string_view command, std::span<co
       options.plain.emplace_back(argument);
       continue;
     }
-    const auto spec = std::find_if(specs.begin(), specs.end(), [&](const OptionSpec& s) { return s.name == argument; });
-    if (spec == specs.end()) {
+    const auto option = std::find_if(known.begin(), known.end(), [&](const KnownOption& o) { return o.name == argument; });
+    if (option == known.end()) {
       Complain(std::string(command) + ": unknown option '" + std::string(argument) + "'", ExitUsage);
       return std::nullopt;
     }
-    if (!spec->takes_value) {
+    if (!option->takes_value) {
       options.given[std::string(argument)] = "";
     } else if (i + 1 == arguments.size()) {
       Complain(std::string(command) + ": " + std::string(argument) + " needs a value", ExitUsage);

@@ -12,7 +12,7 @@
 
 namespace orvanel {
 
-struct OptionSpec {
+struct KnownOption {
   std::string_view name;  // "--port"
   bool takes_value;
 };
@@ -25,11 +25,11 @@ struct CommandOptions {
   std::optional<std::string> Value(std::string_view name) const;
 };
 
-// Reads `arguments` by `specs`; on an unknown option or a missing value, says
-// so on standard error and returns nothing: a usage error. "-" alone is a
-// plain argument.
+// Reads `arguments` by the `known` options; on an unknown option or a
+// missing value, says so on standard error and returns nothing: a usage
+// error. "-" alone is a plain argument.
 std::optional<CommandOptions> ReadOptions(std::string_view command, std::span<const std::string_view> arguments,
-                                          std::span<const OptionSpec> specs);
+                                          std::span<const KnownOption> known);
 
 inline constexpr std::string_view BadSeed = "--seed takes a whole number from 0 to 18446744073709551615";
 

@@ -9,9 +9,9 @@
 
 namespace orvanel {
 
-inline constexpr OptionSpec PortOption = {"--port", true};
-inline constexpr OptionSpec IntervalOption = {"--interval", true};
-inline constexpr OptionSpec DeviceIdOption = {"--device-id", true};
+inline constexpr KnownOption PortOption = {"--port", true};
+inline constexpr KnownOption IntervalOption = {"--interval", true};
+inline constexpr KnownOption DeviceIdOption = {"--device-id", true};
 
 // Each reads its option from `options` into `value` when it is given, and
 // returns the complaint when its value is bad.

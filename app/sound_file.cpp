@@ -24,10 +24,7 @@ std::optional<CheckedFile> ReadSoundFile(const std::string& path, int& exit_code
                            (check.FaultCount() == 1 ? " fault" : " faults") + "); nothing goes out:",
                        ExitFaults);
   for (std::size_t i = 0; i < std::min(ListedFaults, check.Faults().size()); ++i) {
-    const CheckFault& fault = check.Faults()[i];
-    std::cerr << "  ";
-    if (fault.message != 0) std::cerr << "message " << fault.message << ", ";
-    std::cerr << "offset " << fault.offset << ": " << fault.text << "\n";
+    std::cerr << "  " << FaultLine(check.Faults()[i]) << "\n";
   }
   if (check.FaultCount() > ListedFaults) std::cerr << "  ... orvanel-bank check " << path << " lists them all\n";
   return std::nullopt;

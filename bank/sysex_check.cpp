@@ -10,6 +10,11 @@
 
 namespace orvanel {
 
+std::string FaultLine(const CheckFault& fault) {
+  std::string line = fault.message != 0 ? "message " + std::to_string(fault.message) + ", " : std::string();
+  return line + "offset " + std::to_string(fault.offset) + ": " + fault.text;
+}
+
 std::string FormatByte(unsigned byte) {
   char text[8];
   std::snprintf(text, sizeof text, "%02X", byte & 0xFFU);

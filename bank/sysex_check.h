@@ -23,6 +23,9 @@ struct CheckFault {
   std::string text;
 };
 
+// "message 4, offset 1062: checksum 05, expected 04", as the user reads it.
+std::string FaultLine(const CheckFault& fault);
+
 struct AddressRange {
   std::uint32_t first;
   std::uint32_t last;
